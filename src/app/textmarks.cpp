@@ -1,0 +1,12 @@
+#include "textmarks.h"
+
+namespace app {
+
+QString MarksToBreaks(const QString &text)
+{
+    QString result = text;
+    result.replace(QChar('@'), QChar('\r'));
+    return result;
+}
+
+} // namespace app

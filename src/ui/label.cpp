@@ -1,0 +1,47 @@
+#include "label.h"
+
+#include <QMouseEvent>
+
+namespace ui {
+
+namespace {
+// Far more than any label or message box can show.
+constexpr qsizetype kMaxDisplayed = 10000;
+}
+
+QString displayText(const QString &caption)
+{
+    QString text = caption.size() > kMaxDisplayed ? caption.left(kMaxDisplayed) + QChar(0x2026) : caption;
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    setText(displayText(caption));
+}
+
+void Label::setBorder(bool singleLine)
+{
+    setFrameStyle(singleLine ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace ui

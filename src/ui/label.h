@@ -1,0 +1,33 @@
+#pragma once
+// A label whose caption keeps CR characters as they are and shows each CR
+// as a line break, the way the task texts and messages are written.
+
+#include <QLabel>
+#include <QString>
+
+namespace ui {
+
+// The text to display for a caption: each CR a line break, and no more than
+// a screenful of characters, so a runaway text cannot stall the layout.
+QString displayText(const QString &caption);
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption);
+    const QString &caption() const { return m_caption; }
+    void setBorder(bool singleLine);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+};
+
+} // namespace ui

@@ -1,0 +1,40 @@
+#pragma once
+// A picture box: shows a picture at its own size from the top left corner,
+// cut off at the box's edges, on the box's background colour. It also serves
+// as a container (panels) and as a toolbar button (icon plus click).
+
+#include "picturefile.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace ui {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // Loads the file a stored picture name means (looked up in the current
+    // directory). An empty name clears the box. On failure the old picture
+    // stays and the reason goes to `error`.
+    bool loadPicture(const QString &storedName, QString *error = nullptr);
+    void setPicture(const Picture &picture);
+    void clearPicture();
+    const Picture &picture() const { return m_picture; }
+
+    void setIcon(const QPixmap &icon);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Picture m_picture;
+    QPixmap m_icon;
+};
+
+} // namespace ui

@@ -1,0 +1,149 @@
+#include "picturefile.h"
+
+#include "wmf/metafile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace ui {
+
+namespace {
+
+// No picture of a task is anywhere near this; larger files are refused
+// before they are read into memory.
+constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
+
+QString matchEntry(const QDir &dir, const QString &part)
+{
+    if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
+        return part;
+    if (QFileInfo::exists(dir.filePath(part)))
+        return part;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        if (entry.compare(part, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return QString();
+}
+
+bool looksLikeSvg(const QByteArray &data)
+{
+    const QByteArray head = data.left(4096).trimmed();
+    return head.startsWith("<svg") || ((head.startsWith("<?xml") || head.startsWith("<!DOCTYPE")) && head.contains("<svg"));
+}
+
+} // namespace
+
+QString resolvePictureFile(const QString &storedName, const QDir &dir)
+{
+    if (storedName.isEmpty())
+        return QString();
+    QString name = storedName;
+    name.replace(QChar('\\'), QChar('/'));
+    // A drive letter means nothing here: look for the name in the folder itself.
+    if (name.size() >= 2 && name.at(1) == QChar(':') && name.at(0).isLetter())
+        name = name.mid(name.lastIndexOf(QChar('/')) + 1);
+    QDir current = name.startsWith(QChar('/')) ? QDir::root() : dir;
+    const QStringList parts = name.split(QChar('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return QString();
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString entry = matchEntry(current, parts.at(i));
+        if (entry.isEmpty())
+            return QString();
+        if (i + 1 == parts.size())
+            return current.filePath(entry);
+        if (!current.cd(entry))
+            return QString();
+    }
+    return QString();
+}
+
+QSize Picture::size() const
+{
+    if (const auto *meta = std::get_if<std::shared_ptr<const wmf::Metafile>>(&m_content))
+        return (*meta)->naturalSize();
+    if (const auto *image = std::get_if<QImage>(&m_content))
+        return image->deviceIndependentSize().toSize();
+    if (const auto *svg = std::get_if<std::shared_ptr<QSvgRenderer>>(&m_content))
+        return (*svg)->defaultSize();
+    return QSize();
+}
+
+void Picture::draw(QPainter &painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (const auto *meta = std::get_if<std::shared_ptr<const wmf::Metafile>>(&m_content))
+        (*meta)->render(painter);
+    else if (const auto *image = std::get_if<QImage>(&m_content))
+        painter.drawImage(QPointF(0, 0), *image);
+    else if (const auto *svg = std::get_if<std::shared_ptr<QSvgRenderer>>(&m_content))
+        (*svg)->render(&painter, QRectF(QPointF(0, 0), (*svg)->defaultSize()));
+    painter.restore();
+}
+
+Picture Picture::fromData(const QByteArray &data, QString *error)
+{
+    Picture picture;
+    if (data.isEmpty()) {
+        *error = QStringLiteral("leere Datei");
+        return picture;
+    }
+    if (wmf::Metafile::looksLikeMetafile(data)) {
+        auto meta = std::make_shared<wmf::Metafile>();
+        QString reason;
+        if (!meta->load(data, &reason)) {
+            *error = reason;
+            return picture;
+        }
+        picture.m_content = std::shared_ptr<const wmf::Metafile>(std::move(meta));
+        return picture;
+    }
+    if (looksLikeSvg(data)) {
+        auto svg = std::make_shared<QSvgRenderer>(data);
+        if (svg->isValid()) {
+            picture.m_content = std::move(svg);
+            return picture;
+        }
+    }
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *error = QStringLiteral("kein Bild");
+        return picture;
+    }
+    picture.m_content = std::move(image);
+    return picture;
+}
+
+Picture Picture::load(const QString &path, QString *error)
+{
+    QFileInfo info(path);
+    if (!info.isFile()) {
+        *error = info.exists() ? QStringLiteral("keine Datei") : QStringLiteral("nicht vorhanden");
+        return Picture();
+    }
+    if (info.size() > kMaxPictureBytes) {
+        *error = QStringLiteral("Datei zu groß");
+        return Picture();
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return Picture();
+    }
+    return fromData(file.readAll(), error);
+}
+
+} // namespace ui

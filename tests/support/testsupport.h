@@ -1,0 +1,79 @@
+#pragma once
+// Shared test helpers: the application object the program uses, scripted
+// answers for message boxes, and folders with task lists.
+
+#include "ui/application.h"
+#include "ui/messagebox.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+
+namespace testing {
+
+// Answers message boxes instead of the user and records what they showed.
+// Questions take the scripted answers in order; with none left, No.
+class MessageScript {
+public:
+    MessageScript();
+    ~MessageScript();
+    MessageScript(const MessageScript &) = delete;
+    MessageScript &operator=(const MessageScript &) = delete;
+
+    void answer(ui::Answer next) { m_answers.push_back(next); }
+    const QList<ui::Message> &shown() const { return m_shown; }
+    QStringList titles() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    std::deque<ui::Answer> m_answers;
+    QList<ui::Message> m_shown;
+};
+
+// Counts requests to end the program instead of ending it.
+class EndWatch {
+public:
+    EndWatch();
+    ~EndWatch();
+    int count() const { return m_count; }
+
+private:
+    int m_count = 0;
+};
+
+// A temporary folder that is the current directory while the object lives.
+class TaskFolder {
+public:
+    TaskFolder();
+    ~TaskFolder();
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const;
+    // A small PNG picture of one colour, size w x h.
+    void writePicture(const QString &name, const QColor &colour, int w = 40, int h = 30) const;
+    QByteArray read(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Windows-1252 bytes of a UTF-8 text (test data helper).
+QByteArray cp1252(const QString &text);
+
+} // namespace testing
+
+// Like QTEST_MAIN, but with the program's own application object, which
+// delivers key presses to the windows' key handlers.
+#define REVAZE_TEST_MAIN(TestObject)                                  \
+    int main(int argc, char *argv[])                                  \
+    {                                                                 \
+        ui::Application app(argc, argv);                              \
+        TestObject tc;                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                    \
+        return QTest::qExec(&tc, argc, argv);                         \
+    }
