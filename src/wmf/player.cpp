@@ -1,0 +1,1424 @@
+#include "player.h"
+
+#include "dib.h"
+#include "fonts.h"
+#include "records.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QtMath>
+
+#include <cmath>
+
+namespace wmf {
+
+namespace {
+
+constexpr double kHuge = 1.0e6; // "the whole device" for clip arithmetic
+
+enum { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5, BS_DIBPATTERNPT = 6 };
+enum { PS_SOLID = 0, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME, PS_USERSTYLE, PS_ALTERNATE };
+enum { TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
+enum { ETO_OPAQUE = 2, ETO_CLIPPED = 4, ETO_PDY = 0x2000 };
+enum { kRect, kEllipse, kRoundRect };
+enum { kArc, kPie, kChord };
+
+double unitsPerInch(int mapMode)
+{
+    switch (mapMode) {
+    case MM_LOMETRIC: return 254.0;
+    case MM_HIMETRIC: return 2540.0;
+    case MM_LOENGLISH: return 100.0;
+    case MM_HIENGLISH: return 1000.0;
+    case MM_TWIPS: return 1440.0;
+    default: return 0.0;
+    }
+}
+
+// Colour with the identity pixels of a bitmap operation made transparent.
+QImage withTransparent(const QImage &src, QRgb key)
+{
+    QImage img = src.convertToFormat(QImage::Format_ARGB32);
+    key &= 0xFFFFFF;
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == key)
+                line[x] = 0;
+        }
+    }
+    return img;
+}
+
+QImage inverted(const QImage &src)
+{
+    QImage img = src.convertToFormat(QImage::Format_ARGB32);
+    img.invertPixels(QImage::InvertRgb);
+    return img;
+}
+
+QImage andColour(const QImage &src, QRgb c)
+{
+    QImage img = src.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            line[x] = (line[x] & (c | 0xFF000000));
+    }
+    return img;
+}
+
+// Monochrome pattern: pixels equal to the 0-colour take fg, others bg, or transparent.
+QImage recolourMono(const QImage &src, QRgb zero, QRgb fg, std::optional<QRgb> bg)
+{
+    QImage img = src.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            line[x] = (line[x] & 0xFFFFFF) == (zero & 0xFFFFFF) ? (fg | 0xFF000000) : (bg ? (*bg | 0xFF000000) : 0);
+    }
+    return img;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+Frame computeFrame(const ParsedMetafile &mf)
+{
+    Frame f;
+    const PlaceableHeader &ph = mf.placeable;
+    if (ph.present && ph.left != ph.right && ph.top != ph.bottom) {
+        const double inch = ph.inch ? ph.inch : 1440.0;
+        const double w = std::abs(double(ph.right) - ph.left) * 96.0 / inch;
+        const double h = std::abs(double(ph.bottom) - ph.top) * 96.0 / inch;
+        f.natural = QSize(qBound(1, int(std::lround(w)), 32767), qBound(1, int(std::lround(h)), 32767));
+        f.mapMode = MM_ANISOTROPIC;
+        f.windowOrg = QPointF(ph.left, ph.top);
+        f.windowExt = QPointF(double(ph.right) - ph.left, double(ph.bottom) - ph.top);
+        f.viewportOrg = QPointF(0, 0);
+        f.viewportExt = QPointF(f.natural.width(), f.natural.height());
+        return f;
+    }
+    // No usable placeable header: the window the file sets up decides, in
+    // the units of its map mode (96 dpi for the metric modes, one pixel per
+    // unit otherwise); lacking a window, the extent of what it draws.
+    int mapMode = MM_TEXT;
+    std::optional<QPointF> org, ext;
+    QRectF drawn;
+    std::vector<QPoint> pts;
+    for (const Record &r : mf.records) {
+        switch (r.canonical) {
+        case META_SETMAPMODE:
+            if (!ext)
+                mapMode = r.u16(0);
+            break;
+        case META_SETWINDOWORG:
+            if (!org)
+                org = QPointF(r.i16(1), r.i16(0));
+            break;
+        case META_SETWINDOWEXT:
+            if (!ext && r.i16(0) != 0 && r.i16(1) != 0)
+                ext = QPointF(r.i16(1), r.i16(0));
+            break;
+        case META_POLYGON:
+        case META_POLYLINE:
+            if (decodePoints(r, &pts)) {
+                for (const QPoint &p : pts)
+                    drawn |= QRectF(p, QSizeF(1, 1));
+            }
+            break;
+        case META_RECTANGLE:
+        case META_ELLIPSE:
+        case META_ROUNDRECT: {
+            const int o = r.canonical == META_ROUNDRECT ? 2 : 0;
+            drawn |= QRectF(QPointF(r.i16(o + 3), r.i16(o + 2)), QPointF(r.i16(o + 1), r.i16(o))).normalized();
+            break;
+        }
+        case META_MOVETO:
+        case META_LINETO:
+            drawn |= QRectF(QPointF(r.i16(1), r.i16(0)), QSizeF(1, 1));
+            break;
+        default:
+            break;
+        }
+    }
+    if (mapMode < MM_TEXT || mapMode > MM_ANISOTROPIC)
+        mapMode = MM_TEXT;
+    const double upi = unitsPerInch(mapMode);
+    if (ext) {
+        double w = std::abs(ext->x()), h = std::abs(ext->y());
+        if (upi > 0) {
+            w = w * 96.0 / upi;
+            h = h * 96.0 / upi;
+        }
+        const double fit = qMin(1.0, 1024.0 / qMax(w, h)); // huge windows are scaled down
+        f.natural = QSize(qMax(1, int(std::lround(w * fit))), qMax(1, int(std::lround(h * fit))));
+        f.mapMode = MM_ANISOTROPIC;
+        f.windowOrg = org.value_or(QPointF());
+        f.windowExt = *ext;
+        if (upi > 0) { // metric modes: y grows upwards
+            f.windowExt = QPointF(std::abs(ext->x()), -std::abs(ext->y()));
+        }
+        f.viewportExt = QPointF(f.natural.width(), f.natural.height());
+        return f;
+    }
+    if (drawn.isEmpty())
+        drawn = QRectF(0, 0, 100, 100);
+    const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
+    f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
+    f.mapMode = MM_ANISOTROPIC;
+    f.windowOrg = drawn.topLeft();
+    f.windowExt = QPointF(drawn.width(), drawn.height());
+    f.viewportExt = QPointF(f.natural.width(), f.natural.height());
+    return f;
+}
+
+// ---------------------------------------------------------------------------
+
+Player::Player(const ParsedMetafile &mf, QPainter &painter) : m_mf(mf), m_p(painter)
+{
+    m_frame = computeFrame(mf);
+    m_objects.resize(size_t(qBound<int>(16, mf.header.numberOfObjects, limits::kMaxObjects)));
+}
+
+Player::~Player() = default;
+
+void Player::play()
+{
+    m_p.save();
+    m_base = m_p.worldTransform();
+    m_outerClip = m_p.hasClipping();
+    if (m_outerClip)
+        m_outerClipPath = m_p.clipPath();
+    m_p.setRenderHint(QPainter::Antialiasing, true);
+    m_p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_p.setRenderHint(QPainter::TextAntialiasing, true);
+    m_p.setBrushOrigin(0, 0);
+
+    m_dc = DC();
+    m_dc.mapMode = m_frame.mapMode;
+    m_dc.winOrg = m_frame.windowOrg;
+    m_dc.winExt = m_frame.windowExt;
+    m_dc.vpOrg = m_frame.viewportOrg;
+    m_dc.vpExt = m_frame.viewportExt;
+    m_dc.font.serial = m_fontSerial++;
+    updateMapping();
+
+    for (const Record &r : m_mf.records) {
+        ++m_stats.records;
+        dispatch(r);
+    }
+    m_p.restore();
+}
+
+void Player::updateMapping()
+{
+    const DC &d = m_dc;
+    double sx = 1, sy = 1;
+    const double upi = unitsPerInch(d.mapMode);
+    if (upi > 0) {
+        sx = 96.0 / upi;
+        sy = -sx;
+    } else if (d.mapMode == MM_ISOTROPIC || d.mapMode == MM_ANISOTROPIC) {
+        sx = d.vpExt.x() / d.winExt.x();
+        sy = d.vpExt.y() / d.winExt.y();
+        if (d.mapMode == MM_ISOTROPIC) {
+            const double s = qMin(std::abs(sx), std::abs(sy));
+            sx = std::copysign(s, sx);
+            sy = std::copysign(s, sy);
+        }
+    }
+    if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0)
+        sx = sy = 1;
+    m_sx = sx;
+    m_sy = sy;
+    m_tx = d.vpOrg.x() - d.winOrg.x() * sx;
+    m_ty = d.vpOrg.y() - d.winOrg.y() * sy;
+    m_ox = 0.5 * qMin(1.0, std::abs(sx));
+    m_oy = 0.5 * qMin(1.0, std::abs(sy));
+    m_penDirty = true;
+}
+
+QRectF Player::mapRect(int l, int t, int r, int b) const
+{
+    return QRectF(map(l, t), map(r, b)).normalized();
+}
+
+QRgb Player::colorRef(quint32 c) const
+{
+    if ((c >> 24) == 1) { // PALETTEINDEX
+        const int i = int(c & 0xFFFF);
+        return i < m_dc.palette.entries.size() ? m_dc.palette.entries[i] : qRgb(0, 0, 0);
+    }
+    return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+int Player::addObject(GdiObject obj)
+{
+    for (size_t i = 0; i < m_objects.size(); ++i) {
+        if (!m_objects[i]) {
+            m_objects[i] = std::move(obj);
+            return int(i);
+        }
+    }
+    if (int(m_objects.size()) < limits::kMaxObjects) {
+        m_objects.emplace_back(std::move(obj));
+        return int(m_objects.size()) - 1;
+    }
+    return -1;
+}
+
+const GdiObject *Player::object(int index) const
+{
+    if (index < 0 || size_t(index) >= m_objects.size() || !m_objects[size_t(index)])
+        return nullptr;
+    return &*m_objects[size_t(index)];
+}
+
+// ---- pens, brushes, raster operations --------------------------------------
+
+bool Player::penVisible() const
+{
+    return (m_dc.pen.style & 0x0F) != PS_NULL && m_dc.rop2 != 11;
+}
+
+double Player::penWidthDevice() const
+{
+    if (m_dc.pen.width <= 0)
+        return 1.0;
+    return qMax(1.0, m_dc.pen.width * std::abs(m_sx));
+}
+
+void Player::preparePen()
+{
+    if (!m_penDirty)
+        return;
+    m_penDirty = false;
+    const PenObj &pen = m_dc.pen;
+    const int style = pen.style & 0x0F;
+    if (style == PS_NULL) {
+        m_qpen = QPen(Qt::NoPen);
+        return;
+    }
+    QRgb c = pen.color;
+    switch (m_dc.rop2) {
+    case 1: c = qRgb(0, 0, 0); break;
+    case 16: c = qRgb(255, 255, 255); break;
+    case 4: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
+    case 6: c = qRgb(255, 255, 255); break; // R2_NOT: drawn as a difference with white
+    default: break;
+    }
+    const double w = penWidthDevice();
+    QPen qp(QColor::fromRgb(c), w);
+    switch (pen.style & 0x0F00) {
+    case 0x0100: qp.setCapStyle(Qt::SquareCap); break;
+    case 0x0200: qp.setCapStyle(Qt::FlatCap); break;
+    default: qp.setCapStyle(Qt::RoundCap); break;
+    }
+    switch (pen.style & 0xF000) {
+    case 0x1000: qp.setJoinStyle(Qt::BevelJoin); break;
+    case 0x2000: qp.setJoinStyle(Qt::MiterJoin); break;
+    default: qp.setJoinStyle(Qt::RoundJoin); break;
+    }
+    if (w <= 1.0) { // styled lines exist only for one-pixel pens; patterns count device pixels
+        qp.setCapStyle(Qt::FlatCap);
+        qp.setJoinStyle(Qt::MiterJoin);
+        switch (style) {
+        case PS_DASH: qp.setDashPattern({18, 6}); break;
+        case PS_DOT: qp.setDashPattern({3, 3}); break;
+        case PS_DASHDOT: qp.setDashPattern({9, 6, 3, 6}); break;
+        case PS_DASHDOTDOT: qp.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+        case PS_ALTERNATE: qp.setDashPattern({1, 1}); break;
+        default: break;
+        }
+    }
+    m_qpen = qp;
+}
+
+QBrush Player::brushFor(const BrushObj &b)
+{
+    QRgb c = b.color;
+    switch (m_dc.rop2) {
+    case 1: c = qRgb(0, 0, 0); break;
+    case 16: c = qRgb(255, 255, 255); break;
+    case 4: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
+    case 6: c = qRgb(255, 255, 255); break;
+    default: break;
+    }
+    switch (b.style) {
+    case BS_NULL:
+        return Qt::NoBrush;
+    case BS_HATCHED: {
+        static const Qt::BrushStyle hatch[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+                                               Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+        return QBrush(QColor::fromRgb(c), b.hatch < 6 ? hatch[b.hatch] : Qt::SolidPattern);
+    }
+    case BS_PATTERN:
+    case BS_DIBPATTERN:
+    case BS_DIBPATTERNPT:
+        if (!b.pattern.isNull()) {
+            if (b.monochrome)
+                return QBrush(recolourMono(b.pattern, qRgb(0, 0, 0), m_dc.textColor, m_dc.bkColor));
+            return QBrush(b.pattern);
+        }
+        return QBrush(QColor::fromRgb(c));
+    default:
+        return QBrush(QColor::fromRgb(c));
+    }
+}
+
+bool Player::beginRop2()
+{
+    switch (m_dc.rop2) {
+    case 11: // R2_NOP
+        return false;
+    case 6:  // R2_NOT
+    case 7:  // R2_XORPEN
+        m_p.setCompositionMode(QPainter::CompositionMode_Difference);
+        break;
+    case 9:  // R2_MASKPEN
+        m_p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        break;
+    case 15: // R2_MERGEPEN
+        m_p.setCompositionMode(QPainter::CompositionMode_Screen);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void Player::endRop2()
+{
+    if (m_dc.rop2 == 6 || m_dc.rop2 == 7 || m_dc.rop2 == 9 || m_dc.rop2 == 15)
+        m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void Player::setClip(const QPainterPath &path)
+{
+    m_dc.hasClip = true;
+    m_dc.clip = path;
+    m_clipDirty = true;
+}
+
+void Player::applyClip()
+{
+    if (!m_clipDirty)
+        return;
+    m_clipDirty = false;
+    if (m_outerClip)
+        m_p.setClipPath(m_outerClipPath);
+    else
+        m_p.setClipping(false);
+    if (!m_dc.hasClip)
+        return;
+    const QList<QPolygonF> polys = m_dc.clip.toFillPolygons();
+    if (polys.size() == 1 && polys[0].size() == 5 && polys[0].boundingRect().isValid()) {
+        QPainterPath check;
+        check.addRect(polys[0].boundingRect());
+        if (check.toFillPolygon() == polys[0] || polys[0] == QPolygonF(polys[0].boundingRect())) {
+            m_p.setClipRect(polys[0].boundingRect(), m_outerClip ? Qt::IntersectClip : Qt::ReplaceClip);
+            return;
+        }
+    }
+    m_p.setClipPath(m_dc.clip, m_outerClip ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool closedStroke)
+{
+    Q_UNUSED(closedStroke);
+    applyClip();
+    if (!beginRop2())
+        return;
+    m_p.setBackgroundMode(m_dc.bkMode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_p.setBackground(QColor::fromRgb(m_dc.bkColor));
+    if (!fill.isEmpty() && brushVisible(m_dc.brush)) {
+        QPainterPath f = fill;
+        f.setFillRule(m_dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+        m_p.fillPath(f, brushFor(m_dc.brush));
+    }
+    if (!stroke.isEmpty() && penVisible()) {
+        preparePen();
+        m_p.strokePath(stroke, m_qpen);
+    }
+    endRop2();
+}
+
+// ---- shapes ---------------------------------------------------------------
+
+QRectF Player::shapeRect(const Record &r, int w, bool *ok)
+{
+    *ok = r.words() >= w + 4;
+    return mapRect(r.i16(w + 3), r.i16(w + 2), r.i16(w + 1), r.i16(w));
+}
+
+void Player::drawBoxShape(const Record &r, int kind)
+{
+    bool ok = false;
+    const QRectF box = shapeRect(r, kind == kRoundRect ? 2 : 0, &ok);
+    if (!ok) {
+        ++m_stats.invalid;
+        return;
+    }
+    // Right and bottom edges are exclusive; the outline runs through the
+    // centres of the outermost pixels that are still inside.
+    const double ex = 2 * m_ox, ey = 2 * m_oy;
+    QRectF outline(box.left() + m_ox, box.top() + m_oy, box.width() - ex, box.height() - ey);
+    if (outline.width() < 0)
+        outline.setWidth(0);
+    if (outline.height() < 0)
+        outline.setHeight(0);
+    if ((m_dc.pen.style & 0x0F) == PS_INSIDEFRAME && m_dc.pen.width > 0) {
+        const double half = (penWidthDevice() - 1) / 2;
+        outline.adjust(half, half, -half, -half);
+    }
+    QRectF fillBox = penVisible() ? outline : QRectF(box.left(), box.top(), box.width() - ex, box.height() - ey);
+    QPainterPath fillPath, strokePath;
+    auto add = [&](QPainterPath &path, const QRectF &rc) {
+        switch (kind) {
+        case kRect: path.addRect(rc); break;
+        case kEllipse: path.addEllipse(rc); break;
+        default: {
+            const double rx = qMin(std::abs(r.i16(1) * m_sx) / 2, rc.width() / 2);
+            const double ry = qMin(std::abs(r.i16(0) * m_sy) / 2, rc.height() / 2);
+            path.addRoundedRect(rc, rx, ry);
+            break;
+        }
+        }
+    };
+    if (fillBox.width() > 0 && fillBox.height() > 0)
+        add(fillPath, fillBox);
+    add(strokePath, outline);
+    fillAndStroke(fillPath, strokePath, true);
+}
+
+void Player::drawArcShape(const Record &r, int kind)
+{
+    if (r.words() < 8) {
+        ++m_stats.invalid;
+        return;
+    }
+    const QRectF box = mapRect(r.i16(7), r.i16(6), r.i16(5), r.i16(4));
+    QRectF outline(box.left() + m_ox, box.top() + m_oy, box.width() - 2 * m_ox, box.height() - 2 * m_oy);
+    if (outline.width() <= 0 || outline.height() <= 0)
+        return;
+    QPointF start = map(r.i16(3), r.i16(2));
+    QPointF end = map(r.i16(1), r.i16(0));
+    // Counter-clockwise in logical space, which turns clockwise on the
+    // device when exactly one axis is flipped.
+    if ((m_sx < 0) != (m_sy < 0))
+        std::swap(start, end);
+    const QPointF c = outline.center();
+    auto angle = [&](const QPointF &p) {
+        return qRadiansToDegrees(std::atan2(-(p.y() + m_oy - c.y()) / outline.height(), (p.x() + m_ox - c.x()) / outline.width()));
+    };
+    const double a0 = angle(start);
+    double span = angle(end) - a0;
+    while (span <= 0)
+        span += 360;
+    if (start == end)
+        span = 360;
+    QPainterPath arc;
+    arc.arcMoveTo(outline, a0);
+    arc.arcTo(outline, a0, span);
+    QPainterPath fill;
+    if (kind == kPie) {
+        fill.moveTo(c);
+        fill.arcTo(outline, a0, span);
+        fill.closeSubpath();
+    } else if (kind == kChord) {
+        fill = arc;
+        fill.closeSubpath();
+    }
+    fillAndStroke(fill, kind == kArc ? arc : fill, kind != kArc);
+}
+
+void Player::drawPolyline(const std::vector<QPoint> &pts)
+{
+    if (pts.size() < 2)
+        return;
+    QPolygonF poly;
+    poly.reserve(int(pts.size()));
+    for (const QPoint &p : pts)
+        poly << map(p.x(), p.y()) + QPointF(m_ox, m_oy);
+    // GDI leaves out the last pixel of a line; for thin pens that is visible.
+    if (penWidthDevice() <= 1.0) {
+        const auto shift = [](QPointF &a, const QPointF &towards, double d) {
+            const QPointF v = towards - a;
+            const double len = std::hypot(v.x(), v.y());
+            if (len > 0)
+                a += v * (d / len);
+        };
+        shift(poly.first(), poly[1], -0.5);
+        shift(poly.last(), poly[poly.size() - 2], 0.5);
+    }
+    QPainterPath path;
+    path.addPolygon(poly);
+    fillAndStroke(QPainterPath(), path, false);
+}
+
+// ---- text ------------------------------------------------------------------
+
+void Player::resolveFont()
+{
+    const LogFont &lf = m_dc.font.lf;
+    if (m_fc.serial == m_dc.font.serial && m_fc.sx == m_sx && m_fc.sy == m_sy)
+        return;
+    m_fc.serial = m_dc.font.serial;
+    m_fc.sx = m_sx;
+    m_fc.sy = m_sy;
+    QFont f(substituteFamily(lf.faceName, lf.pitchAndFamily));
+    f.setStyleStrategy(QFont::PreferOutline);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
+    const int weight = lf.weight <= 0 ? 400 : qBound(1, int(lf.weight), 1000);
+    f.setWeight(QFont::Weight(weight));
+    f.setItalic(lf.italic);
+    f.setUnderline(lf.underline);
+    f.setStrikeOut(lf.strikeOut);
+    double target = std::abs(lf.height * m_sy); // device pixels
+    const bool cell = lf.height > 0;
+    if (lf.height == 0)
+        target = 16;
+    target = qBound(0.5, target, 4000.0);
+    const int px = qMax(1, int(std::lround(target)));
+    f.setPixelSize(px);
+    QFontMetricsF fm(f);
+    double scale = target / px;
+    if (cell) {
+        const double h = fm.ascent() + fm.descent();
+        if (h > 0)
+            scale = target / h;
+    }
+    double stretch = 1;
+    if (lf.width != 0) {
+        const double avg = fm.averageCharWidth() * scale;
+        if (avg > 0)
+            stretch = qBound(0.25, std::abs(lf.width * m_sx) / avg, 4.0);
+    }
+    m_fc.font = f;
+    m_fc.scale = scale;
+    m_fc.stretch = stretch;
+    m_fc.ascent = fm.ascent() * scale;
+    m_fc.descent = fm.descent() * scale;
+}
+
+void Player::drawText(const TextRun &run, bool ext)
+{
+    applyClip();
+    resolveFont();
+    const LogFont &lf = m_dc.font.lf;
+    const QString text = decodeText(run.text, lf.charSet, lf.faceName);
+    const double k = m_fc.scale;
+    const double sxAbs = std::abs(m_sx);
+    QFontMetricsF fm(m_fc.font);
+
+    // Advance of every character in device pixels along the baseline.
+    std::vector<double> adv(size_t(text.size()), 0.0);
+    std::vector<double> rise(size_t(text.size()), 0.0);
+    const bool pdy = run.options & ETO_PDY;
+    const bool haveDx = !run.dx.empty();
+    double total = 0;
+    int breaks = 0;
+    for (QChar ch : text)
+        breaks += ch == QLatin1Char(' ');
+    for (int i = 0; i < text.size(); ++i) {
+        double a;
+        if (haveDx) {
+            a = run.dx[size_t(pdy ? 2 * i : i)] * sxAbs;
+            if (pdy)
+                rise[size_t(i)] = run.dx[size_t(2 * i + 1)] * std::abs(m_sy);
+        } else {
+            a = fm.horizontalAdvance(text[i]) * k * m_fc.stretch + m_dc.charExtra * sxAbs;
+            if (text[i] == QLatin1Char(' ') && m_dc.breakExtra && breaks)
+                a += double(m_dc.breakExtra) * sxAbs / breaks;
+        }
+        adv[size_t(i)] = a;
+        total += a;
+    }
+    const bool simple = !haveDx && m_dc.charExtra == 0 && m_dc.breakExtra == 0;
+    if (simple)
+        total = fm.horizontalAdvance(text) * k * m_fc.stretch;
+
+    QPointF ref = map(run.pos.x(), run.pos.y());
+    const bool updateCp = m_dc.textAlign & TA_UPDATECP;
+    if (updateCp)
+        ref = map(m_dc.cp.x(), m_dc.cp.y());
+    double x0 = 0;
+    const int h = m_dc.textAlign & TA_CENTER;
+    if (h == TA_CENTER)
+        x0 = -total / 2;
+    else if (h == TA_RIGHT)
+        x0 = -total;
+    double base = 0;
+    const int v = m_dc.textAlign & TA_BASELINE;
+    if (v == TA_BASELINE)
+        base = 0;
+    else if (v == TA_BOTTOM)
+        base = -m_fc.descent;
+    else
+        base = m_fc.ascent;
+
+    const double angle = lf.escapement / 10.0;
+    QTransform tt = m_base;
+    tt.translate(ref.x(), ref.y());
+    if (angle != 0)
+        tt.rotate(-angle);
+
+    if (ext && (run.options & ETO_OPAQUE) && run.hasRect) {
+        const QRectF rc = mapRect(run.rect.left(), run.rect.top(), run.rect.right(), run.rect.bottom());
+        m_p.fillRect(rc, QColor::fromRgb(m_dc.bkColor));
+    }
+    bool clipped = false;
+    if (ext && (run.options & ETO_CLIPPED) && run.hasRect) {
+        m_p.save();
+        clipped = true;
+        m_p.setClipRect(mapRect(run.rect.left(), run.rect.top(), run.rect.right(), run.rect.bottom()),
+                        m_p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
+    m_p.setWorldTransform(tt);
+    if (m_dc.bkMode == 2 && !(ext && (run.options & ETO_OPAQUE)) && total > 0)
+        m_p.fillRect(QRectF(x0, base - m_fc.ascent, total, m_fc.ascent + m_fc.descent), QColor::fromRgb(m_dc.bkColor));
+    m_p.setFont(m_fc.font);
+    m_p.setPen(QColor::fromRgb(m_dc.textColor));
+    m_p.setBackgroundMode(Qt::TransparentMode);
+    if (simple) {
+        QTransform g = tt;
+        g.translate(x0, base);
+        g.scale(k * m_fc.stretch, k);
+        m_p.setWorldTransform(g);
+        m_p.drawText(QPointF(0, 0), text);
+    } else {
+        double x = x0, y = base;
+        for (int i = 0; i < text.size(); ++i) {
+            QTransform g = tt;
+            g.translate(x, y);
+            g.scale(k * m_fc.stretch, k);
+            m_p.setWorldTransform(g);
+            m_p.drawText(QPointF(0, 0), QString(text[i]));
+            x += adv[size_t(i)];
+            y -= rise[size_t(i)];
+        }
+    }
+    m_p.setWorldTransform(m_base);
+    if (clipped)
+        m_p.restore();
+    if (updateCp) {
+        double dx = 0;
+        if (h == TA_RIGHT)
+            dx = -total;
+        else if (h != TA_CENTER)
+            dx = total;
+        const double rad = qDegreesToRadians(angle);
+        m_dc.cp += QPointF(dx * std::cos(rad) / m_sx, -dx * std::sin(rad) / m_sy);
+    }
+}
+
+// ---- bitmaps ---------------------------------------------------------------
+
+void Player::patBlt(const QRectF &rect, quint32 rop)
+{
+    applyClip();
+    const int code = int((rop >> 16) & 0xFF);
+    switch (code) {
+    case 0x00:
+        m_p.fillRect(rect, Qt::black);
+        break;
+    case 0xFF:
+        m_p.fillRect(rect, Qt::white);
+        break;
+    case 0x55: // DSTINVERT
+        m_p.setCompositionMode(QPainter::CompositionMode_Difference);
+        m_p.fillRect(rect, Qt::white);
+        m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    case 0x5A: // PATINVERT
+        if (m_dc.brush.style != BS_NULL) {
+            m_p.setCompositionMode(QPainter::CompositionMode_Difference);
+            m_p.fillRect(rect, brushFor(m_dc.brush));
+            m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
+        break;
+    case 0xAA: // destination unchanged
+        break;
+    case 0x0F: { // NOTPATCOPY
+        const QRgb c = m_dc.brush.color;
+        m_p.fillRect(rect, QColor(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)));
+        break;
+    }
+    default:
+        if (m_dc.brush.style != BS_NULL) {
+            m_p.setBackgroundMode(m_dc.bkMode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
+            m_p.setBackground(QColor::fromRgb(m_dc.bkColor));
+            m_p.fillRect(rect, brushFor(m_dc.brush));
+        }
+        break;
+    }
+}
+
+void Player::drawBlit(const Record &r)
+{
+    BlitParams b;
+    if (!decodeBlit(r, &b)) {
+        ++m_stats.invalid;
+        return;
+    }
+    const QPointF p0 = map(b.dstX, b.dstY);
+    const QPointF p1 = map(double(b.dstX) + b.dstW, double(b.dstY) + b.dstH);
+    const QRectF target = QRectF(p0, p1).normalized();
+    if (target.isEmpty())
+        return;
+    if (!b.hasBitmap) {
+        patBlt(target, b.rop);
+        return;
+    }
+    QImage img;
+    DibInfo info;
+    if (b.bitmap16)
+        img = decodeBitmap16(b.bitmap, m_dc.textColor, m_dc.bkColor);
+    else
+        img = decodeDib(b.bitmap, b.colorUsage, m_dc.palette.entries, nullptr, &info);
+    if (img.isNull()) {
+        ++m_stats.invalid;
+        return;
+    }
+    // Source rectangle; for StretchDIB/SetDIBitsToDevice it counts from the
+    // bottom row of a bottom-up DIB.
+    int sx = b.srcX, sy = b.srcY, sw = b.srcW, sh = b.srcH;
+    if (r.canonical == META_SETDIBTODEV) {
+        sw = b.dstW;
+        sh = b.dstH;
+        if (!info.topDown) // bits hold scanCount rows starting at startScan from the bottom
+            sy = img.height() - (b.srcY - b.startScan) - sh;
+    } else if (b.bottomUpSource && !info.topDown) {
+        sy = img.height() - sy - sh;
+    }
+    QRect src = QRect(sx, sy, sw, sh).normalized();
+    if (sw == 0 || sh == 0)
+        src = img.rect();
+    src = src.intersected(img.rect());
+    if (src.isEmpty())
+        return;
+    if (src != img.rect())
+        img = img.copy(src);
+    const bool mx = (p1.x() < p0.x()) != (b.srcW < 0);
+    const bool my = (p1.y() < p0.y()) != (b.srcH < 0);
+    if (mx || my)
+        img = img.mirrored(mx, my);
+
+    applyClip();
+    const int code = int((b.rop >> 16) & 0xFF);
+    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+    switch (code) {
+    case 0xCC: break; // SRCCOPY
+    case 0x33: img = inverted(img); break;
+    case 0x88: img = withTransparent(img, 0xFFFFFF); mode = QPainter::CompositionMode_Multiply; break;
+    case 0xEE: img = withTransparent(img, 0); mode = QPainter::CompositionMode_Screen; break;
+    case 0x66: img = withTransparent(img, 0); mode = QPainter::CompositionMode_Difference; break;
+    case 0xBB: img = withTransparent(inverted(img), 0); mode = QPainter::CompositionMode_Screen; break;
+    case 0x22: img = withTransparent(inverted(img), 0xFFFFFF); mode = QPainter::CompositionMode_Multiply; break;
+    case 0x11: img = inverted(withTransparent(img, 0)); mode = QPainter::CompositionMode_Multiply; break;
+    case 0x44: mode = QPainter::CompositionMode_SourceOver; break;
+    case 0xC0: img = andColour(img, m_dc.brush.color); break;
+    case 0xB8: img = recolourMono(img, qRgb(0, 0, 0), m_dc.brush.color, std::nullopt); break;
+    case 0xE2: img = recolourMono(withTransparent(img, 0), qRgb(255, 255, 255), m_dc.brush.color, std::nullopt); break;
+    case 0xAA: return;
+    case 0x00: case 0xFF: case 0x55: case 0x5A: case 0xF0: case 0x0F:
+        patBlt(target, b.rop);
+        return;
+    default: break;
+    }
+    m_p.setCompositionMode(mode);
+    // Shrinking with BLACKONWHITE/WHITEONBLACK keeps thin lines; smoothing does the same job here.
+    m_p.drawImage(target, img);
+    m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// ---- regions ----------------------------------------------------------------
+
+QPainterPath Player::regionPath(const RegionObj &region) const
+{
+    QPainterPath path;
+    for (const QRect &rc : region.rects)
+        path.addRect(mapRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()));
+    return path.simplified();
+}
+
+QRegion Player::regionDevice(const RegionObj &region) const
+{
+    QRegion rgn;
+    for (const QRect &rc : region.rects)
+        rgn += mapRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()).toAlignedRect();
+    return rgn;
+}
+
+// ---- flood fill -------------------------------------------------------------
+
+void Player::floodFill(int x, int y, QRgb color, bool surface)
+{
+    QPaintDevice *dev = m_p.device();
+    if (!dev || dev->devType() != QInternal::Image || !m_base.isAffine() || m_base.isRotating())
+        return; // needs pixels to look at
+    const QImage &img = *static_cast<const QImage *>(static_cast<QImage *>(dev));
+    const QPointF d = m_base.map(map(x, y) + QPointF(m_ox, m_oy));
+    const int w = img.width(), h = img.height();
+    const int x0 = int(std::floor(d.x())), y0 = int(std::floor(d.y()));
+    if (x0 < 0 || y0 < 0 || x0 >= w || y0 >= h || qint64(w) * h > limits::kMaxBitmapPixels)
+        return;
+    auto px = [&](int xx, int yy) { return img.pixel(xx, yy); };
+    auto close = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 60;
+    };
+    const QRgb seed = px(x0, y0);
+    auto inside = [&](int xx, int yy) {
+        const QRgb c = px(xx, yy);
+        return surface ? close(c, color) : !close(c, color);
+    };
+    if (!inside(x0, y0))
+        return;
+    Q_UNUSED(seed);
+    std::vector<quint8> done(size_t(w) * size_t(h), 0);
+    std::vector<QPoint> stack{QPoint(x0, y0)};
+    std::vector<QRect> spans;
+    while (!stack.empty()) {
+        const QPoint p = stack.back();
+        stack.pop_back();
+        int yy = p.y();
+        if (done[size_t(yy) * w + p.x()] || !inside(p.x(), yy))
+            continue;
+        int l = p.x(), r = p.x();
+        while (l > 0 && !done[size_t(yy) * w + l - 1] && inside(l - 1, yy))
+            --l;
+        while (r < w - 1 && !done[size_t(yy) * w + r + 1] && inside(r + 1, yy))
+            ++r;
+        for (int i = l; i <= r; ++i)
+            done[size_t(yy) * w + i] = 1;
+        spans.emplace_back(l, yy, r - l + 1, 1);
+        for (int ny : {yy - 1, yy + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            for (int i = l; i <= r; ++i) {
+                if (!done[size_t(ny) * w + i] && inside(i, ny)) {
+                    stack.emplace_back(i, ny);
+                    while (i <= r && inside(i, ny))
+                        ++i;
+                }
+            }
+        }
+    }
+    applyClip();
+    m_p.save();
+    m_p.resetTransform();
+    m_p.setRenderHint(QPainter::Antialiasing, false);
+    const QBrush brush = brushFor(m_dc.brush);
+    for (const QRect &s : spans)
+        m_p.fillRect(s, brush);
+    m_p.restore();
+}
+
+// ---- the DC stack -----------------------------------------------------------
+
+void Player::restoreDC(int n)
+{
+    const int depth = int(m_saved.size());
+    int keep; // number of saved states left afterwards; the state at index keep is restored
+    if (n < 0) {
+        if (-n > depth)
+            return;
+        keep = depth + n;
+    } else if (n > 0) {
+        if (n > depth)
+            return;
+        keep = n - 1;
+    } else {
+        return;
+    }
+    m_dc = m_saved[size_t(keep)];
+    m_saved.resize(size_t(keep));
+    updateMapping();
+    m_clipDirty = true;
+    m_fc.serial = ~0u;
+}
+
+// ---- the record switch ------------------------------------------------------
+
+void Player::dispatch(const Record &r)
+{
+    DC &d = m_dc;
+    const int w = r.words();
+    auto need = [&](int words) {
+        if (w >= words)
+            return true;
+        ++m_stats.invalid;
+        return false;
+    };
+    switch (r.canonical) {
+    // ---- state
+    case META_SETBKCOLOR:
+        if (need(2))
+            d.bkColor = colorRef(r.u32(0));
+        break;
+    case META_SETBKMODE:
+        if (need(1) && (r.u16(0) == 1 || r.u16(0) == 2))
+            d.bkMode = r.u16(0);
+        break;
+    case META_SETMAPMODE:
+        if (need(1) && r.u16(0) >= MM_TEXT && r.u16(0) <= MM_ANISOTROPIC) {
+            d.mapMode = r.u16(0);
+            updateMapping();
+        }
+        break;
+    case META_SETROP2:
+        if (need(1) && r.u16(0) >= 1 && r.u16(0) <= 16) {
+            d.rop2 = r.u16(0);
+            m_penDirty = true;
+        }
+        break;
+    case META_SETPOLYFILLMODE:
+        if (need(1))
+            d.polyFillMode = r.u16(0) == 2 ? 2 : 1;
+        break;
+    case META_SETSTRETCHBLTMODE:
+        if (need(1))
+            d.stretchMode = r.u16(0);
+        break;
+    case META_SETTEXTCHAREXTRA:
+        if (need(1))
+            d.charExtra = r.i16(0);
+        break;
+    case META_SETTEXTCOLOR:
+        if (need(2))
+            d.textColor = colorRef(r.u32(0));
+        break;
+    case META_SETTEXTJUSTIFICATION:
+        if (need(2)) {
+            d.breakCount = r.u16(0);
+            d.breakExtra = r.i16(1);
+        }
+        break;
+    case META_SETTEXTALIGN:
+        if (need(1))
+            d.textAlign = r.u16(0);
+        break;
+    case META_SETWINDOWORG:
+        if (need(2)) {
+            d.winOrg = QPointF(r.i16(1), r.i16(0));
+            updateMapping();
+        }
+        break;
+    case META_SETWINDOWEXT:
+        if (need(2) && r.i16(0) != 0 && r.i16(1) != 0) {
+            d.winExt = QPointF(r.i16(1), r.i16(0));
+            updateMapping();
+        }
+        break;
+    case META_SETVIEWPORTORG:
+        if (need(2)) {
+            d.vpOrg = QPointF(r.i16(1), r.i16(0));
+            updateMapping();
+        }
+        break;
+    case META_SETVIEWPORTEXT:
+        if (need(2) && r.i16(0) != 0 && r.i16(1) != 0) {
+            d.vpExt = QPointF(r.i16(1), r.i16(0));
+            updateMapping();
+        }
+        break;
+    case META_OFFSETWINDOWORG:
+        if (need(2)) {
+            d.winOrg += QPointF(r.i16(1), r.i16(0));
+            updateMapping();
+        }
+        break;
+    case META_OFFSETVIEWPORTORG:
+        if (need(2)) {
+            d.vpOrg += QPointF(r.i16(1), r.i16(0));
+            updateMapping();
+        }
+        break;
+    case META_SCALEWINDOWEXT:
+    case META_SCALEVIEWPORTEXT:
+        if (need(4) && r.i16(0) != 0 && r.i16(2) != 0 && r.i16(1) != 0 && r.i16(3) != 0) {
+            QPointF &ext = r.canonical == META_SCALEWINDOWEXT ? d.winExt : d.vpExt;
+            ext = QPointF(ext.x() * r.i16(3) / r.i16(2), ext.y() * r.i16(1) / r.i16(0));
+            updateMapping();
+        } else {
+            ++m_stats.invalid;
+        }
+        break;
+    case META_SAVEDC:
+        if (int(m_saved.size()) < limits::kMaxSaveDepth)
+            m_saved.push_back(d);
+        break;
+    case META_RESTOREDC:
+        if (need(1))
+            restoreDC(r.i16(0));
+        break;
+    case META_MOVETO:
+        if (need(2))
+            d.cp = QPointF(r.i16(1), r.i16(0));
+        break;
+    case META_SETRELABS:
+    case META_SETMAPPERFLAGS:
+    case META_SETLAYOUT:
+    case META_REALIZEPALETTE:
+    case META_ESCAPE:
+    case META_DRAWTEXT:
+    case META_RESETDC:
+    case META_STARTDOC:
+    case META_STARTPAGE:
+    case META_ENDPAGE:
+    case META_ABORTDOC:
+    case META_ENDDOC:
+        ++m_stats.ignored;
+        break;
+
+    // ---- objects
+    case META_CREATEPENINDIRECT: {
+        PenObj pen;
+        if (w >= 5) {
+            pen.style = r.u16(0);
+            pen.width = r.i16(1);
+            pen.color = colorRef(r.u32(3));
+        } else {
+            ++m_stats.invalid;
+        }
+        addObject(pen);
+        break;
+    }
+    case META_CREATEBRUSHINDIRECT: {
+        BrushObj brush;
+        if (w >= 4) {
+            brush.style = r.u16(0);
+            brush.color = colorRef(r.u32(1));
+            brush.hatch = r.u16(3);
+            if (brush.style != BS_NULL && brush.style != BS_HATCHED)
+                brush.style = BS_SOLID;
+        } else {
+            ++m_stats.invalid;
+        }
+        addObject(brush);
+        break;
+    }
+    case META_CREATEFONTINDIRECT: {
+        FontObj font;
+        if (!decodeFont(r, &font.lf))
+            ++m_stats.invalid;
+        font.serial = m_fontSerial++;
+        addObject(font);
+        break;
+    }
+    case META_DIBCREATEPATTERNBRUSH: {
+        BrushObj brush;
+        brush.style = BS_DIBPATTERNPT;
+        if (w >= 2) {
+            const quint16 style = r.u16(0);
+            if (style == BS_PATTERN) {
+                brush.pattern = decodeBitmap16(r.params.mid(4), qRgb(0, 0, 0), qRgb(255, 255, 255));
+                brush.monochrome = true;
+            } else {
+                brush.pattern = decodeDib(r.params.mid(4), r.u16(1), d.palette.entries);
+            }
+        }
+        if (brush.pattern.isNull() || brush.pattern.width() > 1024 || brush.pattern.height() > 1024) {
+            brush.pattern = QImage();
+            brush.style = BS_SOLID;
+            brush.color = qRgb(128, 128, 128);
+            ++m_stats.invalid;
+        }
+        addObject(brush);
+        break;
+    }
+    case META_CREATEPATTERNBRUSH: {
+        BrushObj brush;
+        brush.style = BS_PATTERN;
+        // Bitmap16 header (its bits pointer is meaningless), 18 reserved bytes, then the bits.
+        if (r.params.size() >= 32) {
+            QByteArray bm(reinterpret_cast<const char *>(r.params.data()), 10);
+            bm.append(reinterpret_cast<const char *>(r.params.data()) + 32, r.params.size() - 32);
+            const ByteView v(reinterpret_cast<const uchar *>(bm.constData()), bm.size());
+            brush.pattern = decodeBitmap16(v, qRgb(0, 0, 0), qRgb(255, 255, 255));
+            brush.pattern.detach();
+            brush.monochrome = v.u8(9) == 1;
+        }
+        if (brush.pattern.isNull() || brush.pattern.width() > 1024 || brush.pattern.height() > 1024) {
+            brush.pattern = QImage();
+            brush.style = BS_SOLID;
+            brush.color = qRgb(128, 128, 128);
+        }
+        addObject(brush);
+        break;
+    }
+    case META_CREATEPALETTE: {
+        PaletteObj pal;
+        const int count = qMin<int>(r.u16(1), (w - 2) / 2);
+        for (int i = 0; i < count; ++i) {
+            const qsizetype o = 4 + 4 * qsizetype(i);
+            pal.entries << qRgb(r.params.u8(o), r.params.u8(o + 1), r.params.u8(o + 2));
+        }
+        addObject(pal);
+        break;
+    }
+    case META_SETPALENTRIES:
+    case META_ANIMATEPALETTE: {
+        const int start = r.u16(0);
+        const int count = qMin<int>(r.u16(1), (w - 2) / 2);
+        for (int i = 0; i < count && start + i < 4096; ++i) {
+            const qsizetype o = 4 + 4 * qsizetype(i);
+            if (start + i >= d.palette.entries.size())
+                d.palette.entries.resize(start + i + 1);
+            d.palette.entries[start + i] = qRgb(r.params.u8(o), r.params.u8(o + 1), r.params.u8(o + 2));
+        }
+        break;
+    }
+    case META_RESIZEPALETTE:
+        if (need(1))
+            d.palette.entries.resize(qMin<int>(r.u16(0), 4096));
+        break;
+    case META_CREATEREGION: {
+        RegionObj region;
+        QRect bounds;
+        if (!decodeRegion(r, &region.rects, &bounds)) {
+            region.rects.clear();
+            ++m_stats.invalid;
+        }
+        addObject(region);
+        break;
+    }
+    case META_CREATEBRUSH:
+    case META_CREATEBITMAPINDIRECT:
+    case META_CREATEBITMAP:
+        addObject(OtherObj{});
+        break;
+    case META_SELECTOBJECT:
+    case META_SELECTPALETTE: {
+        if (!need(1))
+            break;
+        const GdiObject *o = object(r.u16(0));
+        if (!o) {
+            ++m_stats.invalid;
+            break;
+        }
+        if (const auto *pen = std::get_if<PenObj>(o)) {
+            d.pen = *pen;
+            m_penDirty = true;
+        } else if (const auto *brush = std::get_if<BrushObj>(o)) {
+            d.brush = *brush;
+        } else if (const auto *font = std::get_if<FontObj>(o)) {
+            d.font = *font;
+        } else if (const auto *pal = std::get_if<PaletteObj>(o)) {
+            d.palette = *pal;
+        } else if (const auto *rgn = std::get_if<RegionObj>(o)) {
+            setClip(regionPath(*rgn));
+        }
+        break;
+    }
+    case META_DELETEOBJECT:
+        if (need(1) && r.u16(0) < m_objects.size())
+            m_objects[r.u16(0)].reset();
+        break;
+
+    // ---- clipping
+    case META_INTERSECTCLIPRECT:
+    case META_EXCLUDECLIPRECT: {
+        if (!need(4))
+            break;
+        const QRectF rc = mapRect(r.i16(3), r.i16(2), r.i16(1), r.i16(0));
+        QPainterPath rp;
+        rp.addRect(rc);
+        QPainterPath current;
+        if (d.hasClip) {
+            current = d.clip;
+        } else {
+            current.addRect(QRectF(-kHuge, -kHuge, 2 * kHuge, 2 * kHuge));
+        }
+        if (r.canonical == META_INTERSECTCLIPRECT) {
+            if (!d.hasClip)
+                setClip(rp);
+            else
+                setClip(current.intersected(rp));
+        } else {
+            setClip(current.subtracted(rp));
+        }
+        break;
+    }
+    case META_OFFSETCLIPRGN:
+        if (need(2) && d.hasClip) {
+            d.clip.translate(r.i16(1) * m_sx, r.i16(0) * m_sy);
+            m_clipDirty = true;
+        }
+        break;
+    case META_SELECTCLIPREGION: {
+        const GdiObject *o = w >= 1 ? object(r.u16(0)) : nullptr;
+        const auto *rgn = o ? std::get_if<RegionObj>(o) : nullptr;
+        if (rgn) {
+            setClip(regionPath(*rgn));
+        } else {
+            d.hasClip = false;
+            d.clip = QPainterPath();
+            m_clipDirty = true;
+        }
+        break;
+    }
+
+    // ---- drawing
+    case META_LINETO: {
+        if (!need(2))
+            break;
+        const QPoint to(r.i16(1), r.i16(0));
+        drawPolyline({QPoint(qRound(d.cp.x()), qRound(d.cp.y())), to});
+        d.cp = to;
+        break;
+    }
+    case META_POLYLINE: {
+        std::vector<QPoint> pts;
+        if (decodePoints(r, &pts))
+            drawPolyline(pts);
+        else
+            ++m_stats.invalid;
+        break;
+    }
+    case META_POLYGON: {
+        std::vector<QPoint> pts;
+        if (!decodePoints(r, &pts)) {
+            ++m_stats.invalid;
+            break;
+        }
+        QPolygonF poly;
+        poly.reserve(int(pts.size()) + 1);
+        for (const QPoint &p : pts)
+            poly << map(p.x(), p.y());
+        QPainterPath fill;
+        fill.addPolygon(poly);
+        fill.closeSubpath();
+        fillAndStroke(fill, fill.translated(m_ox, m_oy), true);
+        break;
+    }
+    case META_POLYPOLYGON: {
+        PolyPolygon pp;
+        if (!decodePolyPolygon(r, &pp)) {
+            ++m_stats.invalid;
+            break;
+        }
+        QPainterPath fill;
+        size_t at = 0;
+        for (int n : pp.counts) {
+            QPolygonF poly;
+            poly.reserve(n);
+            for (int i = 0; i < n; ++i, ++at)
+                poly << map(pp.points[at].x(), pp.points[at].y());
+            fill.addPolygon(poly);
+            fill.closeSubpath();
+        }
+        fillAndStroke(fill, fill.translated(m_ox, m_oy), true);
+        break;
+    }
+    case META_RECTANGLE:
+        drawBoxShape(r, kRect);
+        break;
+    case META_ROUNDRECT:
+        drawBoxShape(r, kRoundRect);
+        break;
+    case META_ELLIPSE:
+        drawBoxShape(r, kEllipse);
+        break;
+    case META_ARC:
+        drawArcShape(r, kArc);
+        break;
+    case META_PIE:
+        drawArcShape(r, kPie);
+        break;
+    case META_CHORD:
+        drawArcShape(r, kChord);
+        break;
+    case META_SETPIXEL: {
+        if (!need(4))
+            break;
+        applyClip();
+        const QPointF p = map(r.i16(3), r.i16(2));
+        m_p.fillRect(QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1), QColor::fromRgb(colorRef(r.u32(0))));
+        break;
+    }
+    case META_PATBLT:
+        if (need(6)) {
+            const QRectF rc = QRectF(map(r.i16(5), r.i16(4)), map(double(r.i16(5)) + r.i16(3), double(r.i16(4)) + r.i16(2))).normalized();
+            patBlt(rc, r.u32(0));
+        }
+        break;
+    case META_FLOODFILL:
+        if (need(4))
+            floodFill(r.i16(3), r.i16(2), colorRef(r.u32(0)), false);
+        break;
+    case META_EXTFLOODFILL:
+        if (need(5))
+            floodFill(r.i16(4), r.i16(3), colorRef(r.u32(1)), r.u16(0) == 1);
+        break;
+    case META_TEXTOUT:
+    case META_EXTTEXTOUT: {
+        TextRun run;
+        const bool ext = r.canonical == META_EXTTEXTOUT;
+        if (!(ext ? decodeExtTextOut(r, &run) : decodeTextOut(r, &run))) {
+            ++m_stats.invalid;
+            break;
+        }
+        if (!run.text.isEmpty() || (ext && (run.options & ETO_OPAQUE)))
+            drawText(run, ext);
+        break;
+    }
+    case META_FILLREGION:
+    case META_PAINTREGION:
+    case META_INVERTREGION:
+    case META_FRAMEREGION: {
+        if (!need(r.canonical == META_FRAMEREGION ? 4 : (r.canonical == META_FILLREGION ? 2 : 1)))
+            break;
+        const GdiObject *o = object(r.u16(0));
+        const auto *rgn = o ? std::get_if<RegionObj>(o) : nullptr;
+        if (!rgn) {
+            ++m_stats.invalid;
+            break;
+        }
+        BrushObj brush = d.brush;
+        if (r.canonical == META_FILLREGION || r.canonical == META_FRAMEREGION) {
+            const GdiObject *bo = object(r.u16(1));
+            const auto *b = bo ? std::get_if<BrushObj>(bo) : nullptr;
+            if (!b) {
+                ++m_stats.invalid;
+                break;
+            }
+            brush = *b;
+        }
+        applyClip();
+        if (r.canonical == META_INVERTREGION) {
+            m_p.setCompositionMode(QPainter::CompositionMode_Difference);
+            m_p.fillPath(regionPath(*rgn), Qt::white);
+            m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else if (r.canonical == META_FRAMEREGION) {
+            const QRegion full = regionDevice(*rgn);
+            const int fw = qMax(1, int(std::lround(std::abs(r.i16(3) * m_sx))));
+            const int fh = qMax(1, int(std::lround(std::abs(r.i16(2) * m_sy))));
+            const QRegion inner = full & full.translated(fw, 0) & full.translated(-fw, 0) & full.translated(0, fh)
+                                  & full.translated(0, -fh);
+            QPainterPath path;
+            path.addRegion(full - inner);
+            m_p.fillPath(path, brushFor(brush));
+        } else if (brush.style != BS_NULL) {
+            m_p.fillPath(regionPath(*rgn), brushFor(brush));
+        }
+        break;
+    }
+    case META_BITBLT:
+    case META_STRETCHBLT:
+    case META_DIBBITBLT:
+    case META_DIBSTRETCHBLT:
+    case META_STRETCHDIB:
+    case META_SETDIBTODEV:
+        drawBlit(r);
+        break;
+    default:
+        ++m_stats.unknown;
+        break;
+    }
+}
+
+} // namespace wmf

@@ -1,0 +1,153 @@
+// Plays the records of a parsed metafile onto a QPainter with the semantics
+// of a GDI device context. Device units are pixels of the natural size.
+#pragma once
+
+#include "parser.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVector>
+
+#include <optional>
+#include <variant>
+
+namespace wmf {
+
+enum MapMode { MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS, MM_ISOTROPIC, MM_ANISOTROPIC };
+
+// The picture frame: natural size plus the mapping playback starts with.
+struct Frame {
+    QSize natural;
+    int mapMode = MM_ANISOTROPIC;
+    QPointF windowOrg, windowExt{1, 1}, viewportOrg, viewportExt{1, 1};
+};
+Frame computeFrame(const ParsedMetafile &mf);
+
+struct PenObj {
+    quint16 style = 0;
+    int width = 0;
+    QRgb color = qRgb(0, 0, 0);
+};
+struct BrushObj {
+    quint16 style = 0; // BS_SOLID
+    QRgb color = qRgb(255, 255, 255);
+    quint16 hatch = 0;
+    QImage pattern;        // BS_PATTERN / BS_DIBPATTERN
+    bool monochrome = false; // pattern painted with text and background colour
+};
+struct FontObj {
+    LogFont lf;
+    quint32 serial = 0;
+};
+struct PaletteObj {
+    QVector<QRgb> entries;
+};
+struct RegionObj {
+    std::vector<QRect> rects;
+};
+struct OtherObj {};
+using GdiObject = std::variant<PenObj, BrushObj, FontObj, PaletteObj, RegionObj, OtherObj>;
+
+struct PlayStats {
+    int records = 0;
+    int unknown = 0;   // records whose function nobody knows
+    int invalid = 0;   // records whose parameters failed validation
+    int ignored = 0;   // valid records without a visible effect here
+};
+
+class Player {
+public:
+    Player(const ParsedMetafile &mf, QPainter &painter);
+    ~Player();
+    void play();
+    const PlayStats &stats() const { return m_stats; }
+    // Object table after playback, for tests of the slot rules.
+    const std::vector<std::optional<GdiObject>> &objects() const { return m_objects; }
+
+private:
+    struct DC {
+        PenObj pen;
+        BrushObj brush;
+        FontObj font;
+        PaletteObj palette;
+        QRgb bkColor = qRgb(255, 255, 255);
+        QRgb textColor = qRgb(0, 0, 0);
+        int bkMode = 2;
+        int rop2 = 13;
+        int polyFillMode = 1;
+        int stretchMode = 1;
+        quint16 textAlign = 0;
+        int charExtra = 0;
+        int breakExtra = 0, breakCount = 0;
+        int mapMode = MM_ANISOTROPIC;
+        QPointF winOrg, winExt{1, 1}, vpOrg, vpExt{1, 1};
+        QPointF cp;
+        bool hasClip = false;
+        QPainterPath clip; // device space
+    };
+
+    void dispatch(const Record &r);
+    void updateMapping();
+    QPointF map(double x, double y) const { return QPointF(x * m_sx + m_tx, y * m_sy + m_ty); }
+    QRectF mapRect(int l, int t, int r, int b) const;
+    QRectF shapeRect(const Record &r, int firstWord, bool *ok);
+    QRgb colorRef(quint32 c) const;
+
+    int addObject(GdiObject obj);
+    const GdiObject *object(int index) const;
+
+    bool penVisible() const;
+    double penWidthDevice() const;
+    void preparePen();
+    QBrush brushFor(const BrushObj &b);
+    bool brushVisible(const BrushObj &b) const { return b.style != 1; }
+    bool beginRop2();
+    void endRop2();
+    void applyClip();
+    void setClip(const QPainterPath &path);
+
+    void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool closedStroke);
+    void drawBoxShape(const Record &r, int kind);
+    void drawArcShape(const Record &r, int kind);
+    void drawPolyline(const std::vector<QPoint> &pts);
+    void drawText(const TextRun &run, bool ext);
+    void drawBlit(const Record &r);
+    void patBlt(const QRectF &rect, quint32 rop);
+    void floodFill(int x, int y, QRgb color, bool surface);
+    QPainterPath regionPath(const RegionObj &region) const;
+    QRegion regionDevice(const RegionObj &region) const;
+    void restoreDC(int n);
+
+    const ParsedMetafile &m_mf;
+    QPainter &m_p;
+    Frame m_frame;
+    QTransform m_base;
+    bool m_outerClip = false;
+    QPainterPath m_outerClipPath;
+    bool m_rasterOps = false;
+    DC m_dc;
+    std::vector<DC> m_saved;
+    std::vector<std::optional<GdiObject>> m_objects;
+    quint32 m_fontSerial = 0;
+    double m_sx = 1, m_sy = 1, m_tx = 0, m_ty = 0; // logical → device
+    double m_ox = 0.5, m_oy = 0.5;                  // pixel-centre offset for strokes
+    bool m_penDirty = true;
+    QPen m_qpen;
+    bool m_clipDirty = false;
+    PlayStats m_stats;
+
+    // text font cache
+    struct FontCache {
+        quint32 serial = ~0u;
+        double sx = 0, sy = 0;
+        QFont font;
+        double scale = 1, stretch = 1, ascent = 0, descent = 0;
+        QString family;
+    } m_fc;
+    void resolveFont();
+};
+
+} // namespace wmf
