@@ -1,0 +1,128 @@
+// The real program in a real X server, driven by real key presses.
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+QString run(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    p.waitForFinished(5000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// Waits until a visible window with exactly this title exists (or, with
+// `present` false, until none does).
+bool waitForWindow(const QString &title, bool present = true, int ms = 15000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        const bool found = !run({"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty();
+        if (found == present)
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+// Waits until the window with this title has the keyboard focus.
+bool waitForActive(const QString &title, int ms = 15000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        if (run({"getactivewindow", "getwindowname"}) == title)
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+void key(const QString &name)
+{
+    run({"key", "--clearmodifiers", name});
+    QTest::qWait(300);
+}
+
+} // namespace
+
+class TestRealWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void keysDriveTheProgram();
+    void endsWithoutTaskList();
+};
+
+void TestRealWindow::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QFAIL("needs the X server that scripts/test.sh starts");
+    QVERIFY(!QStandardPaths::findExecutable("xdotool").isEmpty());
+}
+
+void TestRealWindow::keysDriveTheProgram()
+{
+    testing::TaskFolder folder;
+    QByteArray list;
+    for (int k = 1; k <= 3; ++k) {
+        folder.writePicture(QString("P%1.WMF").arg(k), Qt::blue);
+        list += "P" + QByteArray::number(k) + ".WMF\r\nWort " + QByteArray::number(k) + "\r\n";
+    }
+    folder.write("REVAZE.INI", list);
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+    QVERIFY(program.waitForStarted());
+
+    // The learning-mode notice comes over the main window; Return closes it for good.
+    QVERIFY(waitForWindow("O n d r e l"));
+    QVERIFY(waitForActive("Revaze"));
+    key("Return");
+    QVERIFY(waitForWindow("Revaze", false));
+    QTest::qWait(500);
+    QVERIFY2(waitForWindow("Revaze", false, 500), "the notice came back");
+
+    for (const char *k : {"Right", "Left", "space", "Home", "End"})
+        key(k);
+    QCOMPARE(program.state(), QProcess::Running);
+    QVERIFY(waitForWindow("Revaze", false, 500));
+    QVERIFY(waitForActive("O n d r e l"));
+
+    // Esc asks; Return takes the default, Nein.
+    key("Escape");
+    QVERIFY(waitForActive("Ridoziruvirer"));
+    key("Return");
+    QVERIFY(waitForWindow("Ridoziruvirer", false));
+    QCOMPARE(program.state(), QProcess::Running);
+
+    // Esc, then "j" for Ja: the program ends.
+    QVERIFY(waitForActive("O n d r e l"));
+    key("Escape");
+    QVERIFY(waitForActive("Ridoziruvirer"));
+    key("j");
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void TestRealWindow::endsWithoutTaskList()
+{
+    testing::TaskFolder folder;
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+    QVERIFY(program.waitForStarted());
+    QVERIFY(waitForActive("REVAZE.INI"));
+    QVERIFY(!waitForWindow("O n d r e l", true, 300));
+    key("Return");
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestRealWindow)
+#include "tst_realwindow.moc"
