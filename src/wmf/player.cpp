@@ -283,6 +283,19 @@ bool Player::penVisible() const
     return (m_dc.pen.style & 0x0F) != PS_NULL && m_dc.rop2 != 11;
 }
 
+bool Player::isDashed() const
+{
+    const int style = m_dc.pen.style & 0x0F;
+    return style == PS_DASH || style == PS_DOT || style == PS_DASHDOT || style == PS_DASHDOTDOT || style == PS_ALTERNATE;
+}
+
+QPointF Player::strokeOffset() const
+{
+    // Odd widths are centred on pixel centres, even ones on pixel edges.
+    const bool odd = (std::lround(penWidthDevice()) % 2) == 1;
+    return odd ? QPointF(m_ox, m_oy) : QPointF(0, 0);
+}
+
 double Player::penWidthDevice() const
 {
     if (m_dc.pen.width <= 0)
@@ -310,7 +323,9 @@ void Player::preparePen()
     default: break;
     }
     const double w = penWidthDevice();
-    QPen qp(QColor::fromRgb(c), w);
+    // A hair over one pixel keeps Qt on its real stroker, which joins corners
+    // the way GDI does (its one-pixel fast path leaves them a quarter short).
+    QPen qp(QColor::fromRgb(c), w <= 1.0 ? 1.0001 : w);
     switch (pen.style & 0x0F00) {
     case 0x0100: qp.setCapStyle(Qt::SquareCap); break;
     case 0x0200: qp.setCapStyle(Qt::FlatCap); break;
@@ -322,7 +337,7 @@ void Player::preparePen()
     default: qp.setJoinStyle(Qt::RoundJoin); break;
     }
     if (w <= 1.0) { // styled lines exist only for one-pixel pens; patterns count device pixels
-        qp.setCapStyle(Qt::FlatCap);
+        qp.setCapStyle(isDashed() ? Qt::FlatCap : Qt::SquareCap);
         qp.setJoinStyle(Qt::MiterJoin);
         switch (style) {
         case PS_DASH: qp.setDashPattern({18, 6}); break;
@@ -464,7 +479,8 @@ void Player::drawBoxShape(const Record &r, int kind)
     // Right and bottom edges are exclusive; the outline runs through the
     // centres of the outermost pixels that are still inside.
     const double ex = 2 * m_ox, ey = 2 * m_oy;
-    QRectF outline(box.left() + m_ox, box.top() + m_oy, box.width() - ex, box.height() - ey);
+    const QPointF o = strokeOffset();
+    QRectF outline(box.left() + o.x(), box.top() + o.y(), box.width() - ex, box.height() - ey);
     if (outline.width() < 0)
         outline.setWidth(0);
     if (outline.height() < 0)
@@ -500,18 +516,16 @@ void Player::drawArcShape(const Record &r, int kind)
         return;
     }
     const QRectF box = mapRect(r.i16(7), r.i16(6), r.i16(5), r.i16(4));
-    QRectF outline(box.left() + m_ox, box.top() + m_oy, box.width() - 2 * m_ox, box.height() - 2 * m_oy);
+    const QPointF o = strokeOffset();
+    QRectF outline(box.left() + o.x(), box.top() + o.y(), box.width() - 2 * m_ox, box.height() - 2 * m_oy);
     if (outline.width() <= 0 || outline.height() <= 0)
         return;
-    QPointF start = map(r.i16(3), r.i16(2));
-    QPointF end = map(r.i16(1), r.i16(0));
-    // Counter-clockwise in logical space, which turns clockwise on the
-    // device when exactly one axis is flipped.
-    if ((m_sx < 0) != (m_sy < 0))
-        std::swap(start, end);
+    const QPointF start = map(r.i16(3), r.i16(2));
+    const QPointF end = map(r.i16(1), r.i16(0));
+    // Arcs run counter-clockwise as seen on the device, whatever the mapping.
     const QPointF c = outline.center();
     auto angle = [&](const QPointF &p) {
-        return qRadiansToDegrees(std::atan2(-(p.y() + m_oy - c.y()) / outline.height(), (p.x() + m_ox - c.x()) / outline.width()));
+        return qRadiansToDegrees(std::atan2(-(p.y() + o.y() - c.y()) / outline.height(), (p.x() + o.x() - c.x()) / outline.width()));
     };
     const double a0 = angle(start);
     double span = angle(end) - a0;
@@ -541,17 +555,21 @@ void Player::drawPolyline(const std::vector<QPoint> &pts)
     QPolygonF poly;
     poly.reserve(int(pts.size()));
     for (const QPoint &p : pts)
-        poly << map(p.x(), p.y()) + QPointF(m_ox, m_oy);
+        poly << map(p.x(), p.y()) + strokeOffset();
     // GDI leaves out the last pixel of a line; for thin pens that is visible.
     if (penWidthDevice() <= 1.0) {
         const auto shift = [](QPointF &a, const QPointF &towards, double d) {
             const QPointF v = towards - a;
             const double len = std::hypot(v.x(), v.y());
             if (len > 0)
-                a += v * (d / len);
+                a += v * (qMin(d, len) / len);
         };
-        shift(poly.first(), poly[1], -0.5);
-        shift(poly.last(), poly[poly.size() - 2], 0.5);
+        if (isDashed()) { // flat caps: start on the first pixel's edge
+            shift(poly.first(), poly[1], -0.5);
+            shift(poly.last(), poly[poly.size() - 2], 0.5);
+        } else {          // square caps reach half a pixel past each end
+            shift(poly.last(), poly[poly.size() - 2], 1.0);
+        }
     }
     QPainterPath path;
     path.addPolygon(poly);
@@ -593,7 +611,14 @@ void Player::resolveFont()
     }
     double stretch = 1;
     if (lf.width != 0) {
-        const double avg = fm.averageCharWidth() * scale;
+        // Windows' average width of a TrueType font: lower-case letters and the
+        // space weighted by their frequency in English text.
+        static const int weights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
+                                        56, 17, 4, 49, 56, 71, 31, 10, 18, 3, 18, 2, 166};
+        double sum = 0;
+        for (int i = 0; i < 27; ++i)
+            sum += weights[i] * fm.horizontalAdvance(i < 26 ? QChar(u'a' + i) : QChar(u' '));
+        const double avg = sum / 1000.0 * scale;
         if (avg > 0)
             stretch = qBound(0.25, std::abs(lf.width * m_sx) / avg, 4.0);
     }
@@ -830,7 +855,11 @@ void Player::drawBlit(const Record &r)
     default: break;
     }
     m_p.setCompositionMode(mode);
-    // Shrinking with BLACKONWHITE/WHITEONBLACK keeps thin lines; smoothing does the same job here.
+    // GDI stretches by repeating pixels; shrinking is smoothed, which keeps thin
+    // lines the way BLACKONWHITE/WHITEONBLACK/HALFTONE modes try to.
+    const QRectF onDevice = m_base.mapRect(target);
+    const bool shrink = onDevice.width() < img.width() || onDevice.height() < img.height();
+    m_p.setRenderHint(QPainter::SmoothPixmapTransform, shrink);
     m_p.drawImage(target, img);
     m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
@@ -1292,7 +1321,7 @@ void Player::dispatch(const Record &r)
         QPainterPath fill;
         fill.addPolygon(poly);
         fill.closeSubpath();
-        fillAndStroke(fill, fill.translated(m_ox, m_oy), true);
+        fillAndStroke(fill, fill.translated(strokeOffset()), true);
         break;
     }
     case META_POLYPOLYGON: {
@@ -1311,7 +1340,7 @@ void Player::dispatch(const Record &r)
             fill.addPolygon(poly);
             fill.closeSubpath();
         }
-        fillAndStroke(fill, fill.translated(m_ox, m_oy), true);
+        fillAndStroke(fill, fill.translated(strokeOffset()), true);
         break;
     }
     case META_RECTANGLE:

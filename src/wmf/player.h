@@ -101,6 +101,8 @@ private:
 
     bool penVisible() const;
     double penWidthDevice() const;
+    bool isDashed() const;
+    QPointF strokeOffset() const;
     void preparePen();
     QBrush brushFor(const BrushObj &b);
     bool brushVisible(const BrushObj &b) const { return b.style != 1; }

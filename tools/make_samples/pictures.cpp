@@ -167,7 +167,7 @@ QByteArray haus()
 QByteArray baum()
 {
     Canvas c;
-    c.bands(QColor(180, 225, 255), QColor(230, 245, 255), 0, 250, 6);
+    c.bands(QColor(180, 225, 255), QColor(230, 245, 255), 0, 300, 8);
     c.noPen();
     c.brush(QColor(120, 195, 90));
     c.ellipse(150, 290, 190, 45);

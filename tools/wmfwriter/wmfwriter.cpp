@@ -119,8 +119,11 @@ QByteArray encodeDib(const QImage &source, const DibFormat &f)
     const int w = img.width(), h = img.height();
     const int bits = f.bitCount;
     QVector<QRgb> pal;
-    if (bits <= 8)
+    if (bits <= 8) {
         pal = makePalette(img, bits);
+        if (f.coreHeader) // core headers have no colour count: the table is always full
+            pal.resize(1 << bits, qRgb(0, 0, 0));
+    }
     QByteArray out;
     const bool rle = f.compression == DibFormat::Rle8 || f.compression == DibFormat::Rle4;
     if (f.coreHeader) {
