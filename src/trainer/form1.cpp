@@ -368,7 +368,7 @@ void Form1::FillQuizChoices()
         r = std::clamp<std::int64_t>(r, 0, m_modul.TaskCount - 1);
         choices.append(QString::fromStdString(m_tasks.answers[std::size_t(r)]));
     }
-    m_choices = sortedChoices(choices);
+    m_choices = sortedChoices(choices, m_collator);
     for (int j = 0; j < m_choices.size(); ++j)
         quiz[j]->setCaption(app::MarksToBreaks(m_choices.at(j)));
 }

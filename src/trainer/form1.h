@@ -84,6 +84,7 @@ private:
     tasklist::TaskList m_tasks;   // List1 (pictures) and List2 (answers)
     trainer::VisitedMask m_visited;
     QStringList m_choices;        // List3
+    QCollator m_collator = choiceCollator();
 
     ui::PictureBox *Bild1 = nullptr;
     ui::Label *Label1 = nullptr;

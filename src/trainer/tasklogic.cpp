@@ -49,10 +49,16 @@ std::int64_t VisitedMask::draw(double r)
     return task;
 }
 
-QStringList sortedChoices(QStringList choices)
+QCollator choiceCollator()
 {
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.compare(QStringLiteral("a"), QStringLiteral("b")); // opens the collation now, not at the first quiz
+    return collator;
+}
+
+QStringList sortedChoices(QStringList choices, const QCollator &collator)
+{
     std::stable_sort(choices.begin(), choices.end(),
                      [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
     return choices;

@@ -2,6 +2,7 @@
 // The trainer's rules, free of any window: the task counter, the wrap of the
 // task number, the random draw without repetition and the quiz choices.
 
+#include <QCollator>
 #include <QString>
 #include <QStringList>
 
@@ -34,8 +35,11 @@ private:
     std::vector<std::int64_t> m_open; // undrawn tasks, in any order
 };
 
-// The four quiz choices in display order: sorted without regard to letter
-// case by German collation.
-QStringList sortedChoices(QStringList choices);
+// German collation without regard to letter case. Building one costs far
+// more than sorting four texts, so the window keeps one.
+QCollator choiceCollator();
+
+// The four quiz choices in display order.
+QStringList sortedChoices(QStringList choices, const QCollator &collator);
 
 } // namespace trainer

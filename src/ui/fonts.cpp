@@ -1,26 +1,20 @@
 #include "fonts.h"
 
 #include "units.h"
-
-#include <QHash>
+#include "wmf/fonts.h"
 
 namespace ui {
 
 QString substituteFamily(const QString &faceName)
 {
-    // Verdana is wide and open like DejaVu Sans; MS Sans Serif is the
-    // narrower Arial-like face that Liberation Sans matches in metrics.
-    static const QHash<QString, QString> table = {
-        {QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("verdana"), QStringLiteral("DejaVu Sans")},
-    };
-    return table.value(faceName.toLower(), faceName);
+    // One table serves the windows and the metafile pictures alike.
+    return wmf::substituteFamily(faceName.toLatin1());
 }
 
 QFont designFont(const QString &faceName, double points, bool bold)
 {
-    QFont font(substituteFamily(faceName));
-    font.setFamilies({substituteFamily(faceName), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    QFont font;
+    font.setFamilies({substituteFamily(faceName), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
     return font;

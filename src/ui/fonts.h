@@ -1,6 +1,6 @@
 #pragma once
-// The fonts the windows are designed for do not exist on Linux; this is the
-// one place that says which installed font stands in for each.
+// The fonts the windows are designed for do not exist on Linux; the
+// metafile library's face name table says which installed font stands in.
 
 #include <QFont>
 #include <QString>

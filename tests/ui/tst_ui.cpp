@@ -1,0 +1,158 @@
+// The window layer: captions with CR, picture loading by content, units.
+#include "testsupport.h"
+#include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
+#include "ui/units.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QtTest>
+
+class TestUi : public QObject {
+    Q_OBJECT
+private slots:
+    void captionKeepsCarriageReturns_data();
+    void captionKeepsCarriageReturns();
+    void runawayCaptionIsCut();
+    void pictureFormats_data();
+    void pictureFormats();
+    void failedLoadKeepsOldPicture();
+    void emptyNameClears();
+    void units_data();
+    void units();
+    void designFontsExist();
+};
+
+void TestUi::captionKeepsCarriageReturns_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << "Haus" << "Haus";
+    QTest::newRow("two lines") << "Der Hund\rbellt\r" << "Der Hund\nbellt\n";
+    QTest::newRow("empty lines") << "\r\ra" << "\n\na";
+    QTest::newRow("markup is text") << "<b>fett</b>" << "<b>fett</b>";
+}
+
+void TestUi::captionKeepsCarriageReturns()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    ui::Label label;
+    label.setCaption(caption);
+    QCOMPARE(label.caption(), caption);
+    QCOMPARE(label.text(), shown);
+    QCOMPARE(label.textFormat(), Qt::PlainText);
+}
+
+void TestUi::runawayCaptionIsCut()
+{
+    ui::Label label;
+    const QString huge(10 * 1024 * 1024, QChar('x'));
+    QElapsedTimer timer;
+    timer.start();
+    label.setCaption(huge);
+    label.resize(300, 400);
+    label.grab();
+    QVERIFY(timer.elapsed() < 2000);
+    QCOMPARE(label.caption().size(), huge.size());
+    QVERIFY(label.text().size() < 20000);
+}
+
+void TestUi::pictureFormats_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("png") << QByteArray("PNG");
+    QTest::newRow("jpeg") << QByteArray("JPEG");
+    QTest::newRow("bmp") << QByteArray("BMP");
+    QTest::newRow("svg") << QByteArray("SVG");
+}
+
+void TestUi::pictureFormats()
+{
+    QFETCH(QByteArray, format);
+    testing::TaskFolder folder;
+    QByteArray bytes;
+    if (format == "SVG") {
+        bytes = "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">"
+                "<rect width=\"40\" height=\"30\" fill=\"#ff0000\"/></svg>";
+    } else {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, format.constData(), 100));
+    }
+    // Recognised by content, whatever the name says.
+    folder.write("BILD.WMF", bytes);
+    ui::PictureBox box;
+    box.resize(100, 100);
+    ui::setColors(&box, ui::colors::lightBlue);
+    QVERIFY(box.loadPicture("bild.wmf"));
+    QCOMPARE(box.picture().size(), QSize(40, 30));
+    const QImage shot = box.grab().toImage();
+    QVERIFY(qAbs(shot.pixelColor(20, 15).red() - 255) < 8 && shot.pixelColor(20, 15).green() < 8);
+    QCOMPARE(shot.pixelColor(60, 15), ui::colors::lightBlue);
+}
+
+void TestUi::failedLoadKeepsOldPicture()
+{
+    testing::TaskFolder folder;
+    folder.writePicture("GUT.WMF", Qt::red);
+    folder.write("LEER.WMF", "");
+    folder.write("ZUFALL.WMF", QByteArray(4096, '\x5a'));
+    QVERIFY(QDir(folder.path()).mkdir("ORDNER.WMF"));
+    ui::PictureBox box;
+    QVERIFY(box.loadPicture("GUT.WMF"));
+    for (const char *bad : {"FEHLT.WMF", "LEER.WMF", "ZUFALL.WMF", "ORDNER.WMF"}) {
+        QString error;
+        QVERIFY2(!box.loadPicture(bad, &error), bad);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(box.picture().size(), QSize(40, 30));
+    }
+}
+
+void TestUi::emptyNameClears()
+{
+    testing::TaskFolder folder;
+    folder.writePicture("GUT.WMF", Qt::red);
+    ui::PictureBox box;
+    QVERIFY(box.loadPicture("GUT.WMF"));
+    QVERIFY(box.loadPicture(QString()));
+    QVERIFY(box.picture().isNull());
+}
+
+void TestUi::units_data()
+{
+    QTest::addColumn<double>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("client width") << 9990.0 << 666;
+    QTest::newRow("client height") << 7935.0 << 529;
+    QTest::newRow("off the right edge") << 10200.0 << 680;
+    QTest::newRow("rounded") << 830.0 << 55;
+}
+
+void TestUi::units()
+{
+    QFETCH(double, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(ui::twipsToPixels(twips), pixels);
+    QCOMPARE(ui::pointsToPixels(8.25), 11);
+    QCOMPARE(ui::pointsToPixels(14.25), 19);
+    QCOMPARE(ui::pointsToPixels(9.75), 13);
+}
+
+void TestUi::designFontsExist()
+{
+    for (const char *face : {"MS Sans Serif", "Verdana"}) {
+        const QFont font = ui::designFont(face, 12, true);
+        QCOMPARE(font.pixelSize(), 16);
+        const QString family = QFontInfo(font).family();
+        QVERIFY2(family.contains("DejaVu") || family.contains("Liberation"), qPrintable(family));
+    }
+}
+
+REVAZE_TEST_MAIN(TestUi)
+#include "tst_ui.moc"
