@@ -58,6 +58,7 @@ int main(int argc, char *argv[])
     ui::Application app(argc, argv);
     ui::setMessageHook([](const ui::Message &) { return ui::Answer::Ok; });
     const int n = 100000;
+    const QString samples = argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() : QString();
 
     QTemporaryDir dir;
     const QString list = dir.filePath("REVAZE.INI");
@@ -119,9 +120,14 @@ int main(int argc, char *argv[])
     }
 
     // Task changes on the sample pictures, each drawn once.
-    if (argc > 1) {
-        QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    if (!samples.isEmpty()) {
+        QDir::setCurrent(samples);
         trainer::Form1 form;
+        int failures = 0;
+        ui::setMessageHook([&failures](const ui::Message &m) {
+            failures += m.title == QStringLiteral("Ladefehler");
+            return ui::Answer::Ok;
+        });
         if (!form.Form_Load())
             return 1;
         form.show();
@@ -135,6 +141,10 @@ int main(int argc, char *argv[])
         }
         std::printf("task change on samples: median %.2f ms, worst %.2f ms (1000 changes, picture drawn)\n",
                     median(changes), *std::max_element(changes.begin(), changes.end()));
+        if (failures > 0) {
+            std::printf("%d sample pictures failed to load\n", failures);
+            return 1;
+        }
     }
     QDir::setCurrent(previous);
     return 0;

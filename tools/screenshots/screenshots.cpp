@@ -1,0 +1,36 @@
+// Renders the program's windows on the sample task list to PNG files, for
+// the README. Run offscreen: screenshots SAMPLE_FOLDER OUTDIR
+#include "trainer/form1.h"
+#include "ui/application.h"
+#include "ui/messagebox.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    ui::Application app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: screenshots SAMPLE_FOLDER OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+    out.mkpath(QStringLiteral("."));
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    ui::setMessageHook([](const ui::Message &) { return ui::Answer::Ok; });
+
+    trainer::Form1 form;
+    if (!form.Form_Load())
+        return 1;
+    form.show();
+    form.Bild4_Click();
+    form.Bild4_Click();
+    form.Bild4_Click();
+    bool ok = form.grab().save(out.filePath(QStringLiteral("trainer-learning.png")));
+    form.Option3_Click();
+    form.Bild4_Click();
+    form.Bild4_Click();
+    ok = ok && form.grab().save(out.filePath(QStringLiteral("trainer-quiz.png")));
+    return ok ? 0 : 1;
+}
