@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "app/textmarks.h"
+#include "editor/form3.h"
 #include "resources/icons.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
@@ -320,6 +321,13 @@ void Form1::Bild12_Click()
 
 void Form1::Bild13_Click()
 {
+    // One editor for the whole run; its load handler centres it at its first showing.
+    if (!m_editor)
+        m_editor = std::make_unique<editor::Form3>(this);
+    m_editor->show();
+    m_editor->raise();
+    m_editor->activateWindow();
+    hide();
 }
 
 void Form1::chooseMode(int mode)

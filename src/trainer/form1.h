@@ -16,6 +16,9 @@
 class QFrame;
 class QRadioButton;
 
+namespace editor {
+class Form3;
+}
 namespace ui {
 class Label;
 class PictureBox;
@@ -85,6 +88,8 @@ private:
     trainer::VisitedMask m_visited;
     QStringList m_choices;        // List3
     QCollator m_collator = choiceCollator();
+
+    std::unique_ptr<editor::Form3> m_editor;  // created at its first opening, then kept
 
     ui::PictureBox *Bild1 = nullptr;
     ui::Label *Label1 = nullptr;
