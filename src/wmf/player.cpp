@@ -325,7 +325,7 @@ void Player::preparePen()
     const double w = penWidthDevice();
     // A hair over one pixel keeps Qt on its real stroker, which joins corners
     // the way GDI does (its one-pixel fast path leaves them a quarter short).
-    QPen qp(QColor::fromRgb(c), w <= 1.0 ? 1.0001 : w);
+    QPen qp(QColor::fromRgb(c), w <= 1.0 ? 1.0 : w);
     switch (pen.style & 0x0F00) {
     case 0x0100: qp.setCapStyle(Qt::SquareCap); break;
     case 0x0200: qp.setCapStyle(Qt::FlatCap); break;
@@ -440,9 +440,8 @@ void Player::applyClip()
     m_p.setClipPath(m_dc.clip, m_outerClip ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
-void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool closedStroke)
+void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners)
 {
-    Q_UNUSED(closedStroke);
     applyClip();
     if (!beginRop2())
         return;
@@ -455,7 +454,15 @@ void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke,
     }
     if (!stroke.isEmpty() && penVisible()) {
         preparePen();
-        m_p.strokePath(stroke, m_qpen);
+        if (squareCorners && m_qpen.widthF() <= 1.0) {
+            // Qt's one-pixel fast path leaves right-angled corners a quarter
+            // short; a hair over one pixel takes the real stroker instead.
+            QPen pen = m_qpen;
+            pen.setWidthF(1.0001);
+            m_p.strokePath(stroke, pen);
+        } else {
+            m_p.strokePath(stroke, m_qpen);
+        }
     }
     endRop2();
 }
@@ -506,7 +513,7 @@ void Player::drawBoxShape(const Record &r, int kind)
     if (fillBox.width() > 0 && fillBox.height() > 0)
         add(fillPath, fillBox);
     add(strokePath, outline);
-    fillAndStroke(fillPath, strokePath, true);
+    fillAndStroke(fillPath, strokePath, kind == kRect);
 }
 
 void Player::drawArcShape(const Record &r, int kind)
@@ -545,7 +552,7 @@ void Player::drawArcShape(const Record &r, int kind)
         fill = arc;
         fill.closeSubpath();
     }
-    fillAndStroke(fill, kind == kArc ? arc : fill, kind != kArc);
+    fillAndStroke(fill, kind == kArc ? arc : fill, false);
 }
 
 void Player::drawPolyline(const std::vector<QPoint> &pts)
@@ -708,20 +715,32 @@ void Player::drawText(const TextRun &run, bool ext)
     m_p.setFont(m_fc.font);
     m_p.setPen(QColor::fromRgb(m_dc.textColor));
     m_p.setBackgroundMode(Qt::TransparentMode);
-    if (simple) {
+    // Glyphs go through Qt's glyph cache unless the transform squashes them
+    // badly (the cache does not cope with extreme shapes); then as outlines.
+    QTransform g0 = tt;
+    g0.scale(k * m_fc.stretch, k);
+    const double big = std::sqrt(g0.m11() * g0.m11() + g0.m12() * g0.m12() + g0.m21() * g0.m21() + g0.m22() * g0.m22());
+    const double small = big > 0 ? std::abs(g0.determinant()) / big : 0; // about the smaller singular value
+    const bool asPath = !(small > 0.02 && big < 8 * small);
+    auto drawRun = [&](double x, double y, const QString &s) {
         QTransform g = tt;
-        g.translate(x0, base);
+        g.translate(x, y);
         g.scale(k * m_fc.stretch, k);
         m_p.setWorldTransform(g);
-        m_p.drawText(QPointF(0, 0), text);
+        if (asPath) {
+            QPainterPath path;
+            path.addText(QPointF(0, 0), m_fc.font, s);
+            m_p.fillPath(path, QColor::fromRgb(m_dc.textColor));
+        } else {
+            m_p.drawText(QPointF(0, 0), s);
+        }
+    };
+    if (simple) {
+        drawRun(x0, base, text);
     } else {
         double x = x0, y = base;
         for (int i = 0; i < text.size(); ++i) {
-            QTransform g = tt;
-            g.translate(x, y);
-            g.scale(k * m_fc.stretch, k);
-            m_p.setWorldTransform(g);
-            m_p.drawText(QPointF(0, 0), QString(text[i]));
+            drawRun(x, y, QString(text[i]));
             x += adv[size_t(i)];
             y -= rise[size_t(i)];
         }
@@ -1321,7 +1340,7 @@ void Player::dispatch(const Record &r)
         QPainterPath fill;
         fill.addPolygon(poly);
         fill.closeSubpath();
-        fillAndStroke(fill, fill.translated(strokeOffset()), true);
+        fillAndStroke(fill, fill.translated(strokeOffset()), false);
         break;
     }
     case META_POLYPOLYGON: {
@@ -1340,7 +1359,7 @@ void Player::dispatch(const Record &r)
             fill.addPolygon(poly);
             fill.closeSubpath();
         }
-        fillAndStroke(fill, fill.translated(strokeOffset()), true);
+        fillAndStroke(fill, fill.translated(strokeOffset()), false);
         break;
     }
     case META_RECTANGLE:

@@ -111,7 +111,7 @@ private:
     void applyClip();
     void setClip(const QPainterPath &path);
 
-    void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool closedStroke);
+    void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners);
     void drawBoxShape(const Record &r, int kind);
     void drawArcShape(const Record &r, int kind);
     void drawPolyline(const std::vector<QPoint> &pts);
@@ -129,7 +129,6 @@ private:
     QTransform m_base;
     bool m_outerClip = false;
     QPainterPath m_outerClipPath;
-    bool m_rasterOps = false;
     DC m_dc;
     std::vector<DC> m_saved;
     std::vector<std::optional<GdiObject>> m_objects;

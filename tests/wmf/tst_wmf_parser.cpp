@@ -6,6 +6,7 @@
 #include "wmf/player.h"
 #include "wmf/records.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
@@ -244,6 +245,29 @@ private slots:
             QCOMPARE(wmftest::near(img.pixel(25, 25), qRgb(255, 0, 0)), redDrawn);
         }
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    // Inputs the fuzzer found: drawn the way the fuzzer draws them.
+    void fuzzFindingsStayFixed()
+    {
+        const QDir dir(qEnvironmentVariable("REVAZE_SOURCE_DIR", QStringLiteral(REVAZE_SOURCE_DIR_FALLBACK))
+                       + QStringLiteral("/tests/wmf/fuzz/regressions"));
+        const QStringList files = dir.entryList(QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString &name : files) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            wmf::Metafile mf;
+            if (!mf.load(f.readAll()))
+                continue;
+            QElapsedTimer t;
+            t.start();
+            QImage img(128, 128, QImage::Format_ARGB32_Premultiplied);
+            QPainter p(&img);
+            p.scale(128.0 / mf.naturalSize().width(), 128.0 / mf.naturalSize().height());
+            mf.render(p);
+            QVERIFY2(t.elapsed() < 1000, qPrintable(name));
+        }
     }
 
     void recordsKeptBeforeDamage()

@@ -75,6 +75,30 @@ private slots:
         EXPECT_PIXEL(img, 25, 29, kWhite);
     }
 
+    void linesLeaveOutTheLastPixel()
+    {
+        wmf::Writer w = pixelWriter(40, 40);
+        w.moveTo(10, 5);
+        w.lineTo(20, 5);
+        w.polyline(QPolygon({QPoint(5, 10), QPoint(5, 30)}));
+        const int dash = w.createPen(2, 0, Qt::black);
+        w.selectObject(dash);
+        w.setBkMode(1);
+        w.moveTo(10, 35);
+        w.lineTo(20, 35);
+        const QImage img = render(w);
+        EXPECT_PIXEL(img, 9, 5, kWhite);
+        EXPECT_PIXEL(img, 10, 5, kBlack);
+        EXPECT_PIXEL(img, 19, 5, kBlack);
+        EXPECT_PIXEL(img, 20, 5, kWhite);
+        EXPECT_PIXEL(img, 5, 10, kBlack);
+        EXPECT_PIXEL(img, 5, 29, kBlack);
+        EXPECT_PIXEL(img, 5, 30, kWhite);
+        EXPECT_PIXEL(img, 10, 35, kBlack); // dots: 3 on, 3 off
+        EXPECT_PIXEL(img, 13, 35, kWhite);
+        EXPECT_PIXEL(img, 16, 35, kBlack);
+    }
+
     void defaultsAreWhiteBrushBlackPen()
     {
         wmf::Writer w = pixelWriter(40, 40);
