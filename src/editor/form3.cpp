@@ -164,7 +164,7 @@ void Form3::buildWorkArea()
     Datei1->setFont(ui::designFont(kVerdana, 8.25, true));
     Datei1->setSelectionMode(QAbstractItemView::SingleSelection);
     Datei1->setUniformItemSizes(true);
-    connect(Datei1, &QListWidget::currentRowChanged, this, &Form3::Datei1_Click);
+    connect(Datei1, &QListWidget::itemSelectionChanged, this, &Form3::Datei1_Click);
 
     Bild3 = new ui::PictureBox(this);
     Bild3->setObjectName(QStringLiteral("Bild3"));
@@ -311,8 +311,8 @@ void Form3::LoadEditorList()
 
 QString Form3::selectedFile() const
 {
-    const QListWidgetItem *item = Datei1->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    const QList<QListWidgetItem *> selected = Datei1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void Form3::loadPreviewPicture(const QString &fileName)
@@ -353,7 +353,6 @@ void Form3::Bild1_Click()
     hide();
     if (m_mainWindow) {
         m_mainWindow->show();
-        m_mainWindow->raise();
         m_mainWindow->activateWindow();
     }
 }

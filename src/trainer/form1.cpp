@@ -325,7 +325,6 @@ void Form1::Bild13_Click()
     if (!m_editor)
         m_editor = std::make_unique<editor::Form3>(this);
     m_editor->show();
-    m_editor->raise();
     m_editor->activateWindow();
     hide();
 }
