@@ -207,6 +207,22 @@ private slots:
         EXPECT_PIXEL(img, outside.x(), outside.y(), kWhite);
     }
 
+    void withoutPlaceableHeader()
+    {
+        wmf::Writer w;
+        w.setPlaceable(false);
+        w.setMapMode(wmf::MM_ANISOTROPIC);
+        w.setWindowOrg(100, 100);
+        w.setWindowExt(80, 40);
+        solidBrush(w, kBlue);
+        nullPen(w);
+        w.rectangle(100, 100, 141, 141);
+        const QImage img = render(w);
+        QCOMPARE(img.size(), QSize(80, 40));
+        EXPECT_PIXEL(img, 20, 20, kBlue);
+        EXPECT_PIXEL(img, 60, 20, kWhite);
+    }
+
     void placeableBoxMapsToNaturalSize()
     {
         wmf::Writer w;

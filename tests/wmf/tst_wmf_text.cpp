@@ -116,6 +116,17 @@ private slots:
         QVERIFY2(std::abs(cols[1] - cols[0] - 100) <= 1, qPrintable(QString::number(cols[1] - cols[0])));
     }
 
+    void pdyMovesGlyphsVertically()
+    {
+        wmf::Writer w = textWriter(-20, 24);
+        w.extTextOut(10, 80, 0x2000, nullptr, "II", {40, 30, 10, 0}); // second glyph 30 px higher
+        const QImage img = render(w);
+        const QRect first = inkBox(img.copy(0, 0, 40, 100));
+        const QRect second = inkBox(img.copy(40, 0, 60, 100));
+        QVERIFY2(std::abs((first.bottom() - second.bottom()) - 30) <= 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(first.bottom()).arg(second.bottom())));
+    }
+
     void charExtraWidensText()
     {
         wmf::Writer plain = textWriter(-20, 24);
