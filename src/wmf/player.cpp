@@ -300,7 +300,10 @@ double Player::penWidthDevice() const
 {
     if (m_dc.pen.width <= 0)
         return 1.0;
-    return qMax(1.0, m_dc.pen.width * std::abs(m_sx));
+    // A pen wider than the picture paints the same as one just that wide,
+    // and costs far less to stroke.
+    const double widest = 2.0 * (m_frame.natural.width() + m_frame.natural.height()) + 16;
+    return qBound(1.0, m_dc.pen.width * std::abs(m_sx), widest);
 }
 
 void Player::preparePen()
@@ -454,7 +457,14 @@ void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke,
     }
     if (!stroke.isEmpty() && penVisible()) {
         preparePen();
-        if (squareCorners && m_qpen.widthF() <= 1.0) {
+        const QRectF extent = stroke.controlPointRect();
+        const double far = 16.0 * (m_frame.natural.width() + m_frame.natural.height()) + 4096;
+        if (m_qpen.style() != Qt::SolidLine && extent.width() + extent.height() > far) {
+            // Dashes along miles of invisible outline would take forever.
+            QPen pen = m_qpen;
+            pen.setStyle(Qt::SolidLine);
+            m_p.strokePath(stroke, pen);
+        } else if (squareCorners && m_qpen.widthF() <= 1.0) {
             // Qt's one-pixel fast path leaves right-angled corners a quarter
             // short; a hair over one pixel takes the real stroker instead.
             QPen pen = m_qpen;
