@@ -662,9 +662,11 @@ void Player::drawText(const TextRun &run, bool ext)
     const bool pdy = run.options & ETO_PDY;
     const bool haveDx = !run.dx.empty();
     double total = 0;
-    int breaks = 0;
+    int breaks = 0; // the extra goes to the break characters, as many as the file says
     for (QChar ch : text)
         breaks += ch == QLatin1Char(' ');
+    if (m_dc.breakCount > 0)
+        breaks = qMin(breaks, int(m_dc.breakCount));
     for (int i = 0; i < text.size(); ++i) {
         double a;
         if (haveDx) {
