@@ -667,6 +667,7 @@ void Player::drawText(const TextRun &run, bool ext)
         breaks += ch == QLatin1Char(' ');
     if (m_dc.breakCount > 0)
         breaks = qMin(breaks, int(m_dc.breakCount));
+    int spacesSeen = 0;
     for (int i = 0; i < text.size(); ++i) {
         double a;
         if (haveDx) {
@@ -675,7 +676,7 @@ void Player::drawText(const TextRun &run, bool ext)
                 rise[size_t(i)] = run.dx[size_t(2 * i + 1)] * std::abs(m_sy);
         } else {
             a = fm.horizontalAdvance(text[i]) * k * m_fc.stretch + m_dc.charExtra * sxAbs;
-            if (text[i] == QLatin1Char(' ') && m_dc.breakExtra && breaks)
+            if (text[i] == QLatin1Char(' ') && m_dc.breakExtra && spacesSeen++ < breaks)
                 a += double(m_dc.breakExtra) * sxAbs / breaks;
         }
         adv[size_t(i)] = a;
