@@ -269,8 +269,6 @@ void Form3::closeEvent(QCloseEvent *event)
 
 void Form3::LoadEditorList()
 {
-    m_model->change([](EditorList &list) { list.clear(); });
-
     // A missing file is an empty list, which saving creates; a file that is
     // there but cannot be read must not be overwritten by a save.
     const std::filesystem::path file = taskListFile();
@@ -289,6 +287,7 @@ void Form3::LoadEditorList()
         }
     }
     m_fileRead = missing || error.isEmpty();
+    // The old lines go and the file's lines come in one step; nothing is selected.
     m_model->change([&lines](EditorList &list) { list.setLines(std::move(lines)); });
 
     {

@@ -115,7 +115,9 @@ void TestEditor::startState()
     // Centred by the load handler.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QVERIFY(qAbs(e.form->frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(e.form->frameGeometry().center().y() - screen.center().y()) <= 1);
+    // A window manager may add its title bar only after the window was placed.
+    const int titleBar = e.form->frameGeometry().height() - e.form->height();
+    QVERIFY(qAbs(e.form->frameGeometry().center().y() - screen.center().y()) <= 1 + titleBar / 2);
     QCOMPARE(e.lines(), (QStringList{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum@gruen"}));
     QCOMPARE(e.selectedLine(), 0);
     QCOMPARE(e.preview(), QString("Haus"));

@@ -27,13 +27,11 @@ void TestEditorOpening::openAndClose()
     QTRY_COMPARE(messages.shown().size(), 1);  // the mode notice
 
     QTest::mouseClick(main.findChild<QWidget *>("Bild13"), Qt::LeftButton);
-    auto *editor = QApplication::topLevelWidgets().isEmpty() ? nullptr : qobject_cast<editor::Form3 *>(
-        [] {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->objectName() == "Form3")
-                    return w;
-            return static_cast<QWidget *>(nullptr);
-        }());
+    editor::Form3 *editor = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<editor::Form3 *>(w))
+            editor = form;
+    }
     QVERIFY(editor);
     QVERIFY(editor->isVisible());
     QVERIFY(main.isHidden());
@@ -60,7 +58,7 @@ void TestEditorOpening::openAndClose()
     QTRY_COMPARE(list->model()->rowCount(), 2);
     int editors = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
-        editors += w->objectName() == "Form3";
+        editors += qobject_cast<editor::Form3 *>(w) != nullptr;
     QCOMPARE(editors, 1);
     QCOMPARE(ends.count(), 0);
 }
