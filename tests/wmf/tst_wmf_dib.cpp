@@ -3,6 +3,7 @@
 
 #include "wmf/dib.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 
 using namespace wmftest;
@@ -106,6 +107,21 @@ private slots:
             for (int x = 0; x < src.width(); ++x)
                 QVERIFY2(near(out.pixel(x, y), src.pixel(x, y), tolerance),
                          qPrintable(QStringLiteral("(%1,%2) %3 vs %4").arg(x).arg(y).arg(hex(out.pixel(x, y))).arg(hex(src.pixel(x, y)))));
+    }
+
+    void embeddedPng()
+    {
+        QImage src = quadrants();
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        QVERIFY(src.save(&buf, "PNG"));
+        const QByteArray dib = infoHeader(13, 7, 0, 5) + png;
+        QString error;
+        const QImage img = decode(dib, &error);
+        QVERIFY2(!img.isNull(), qPrintable(error));
+        QCOMPARE(img.pixel(1, 1) | 0xFF000000, kRed);
+        QCOMPARE(img.pixel(11, 5) | 0xFF000000, kWhite);
     }
 
     void hostileHeaders_data()

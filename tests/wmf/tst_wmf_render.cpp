@@ -400,6 +400,35 @@ private slots:
         QVERIFY2(blueRows >= 2 && gapRows >= 16, qPrintable(QStringLiteral("%1 %2").arg(blueRows).arg(gapRows)));
     }
 
+    void hatchDirections_data()
+    {
+        QTest::addColumn<int>("hatch");
+        QTest::addColumn<int>("dx"); // step along the lines: down-right (1) or down-left (-1)
+        QTest::newRow("HS_FDIAGONAL \\") << 2 << 1;
+        QTest::newRow("HS_BDIAGONAL /") << 3 << -1;
+    }
+
+    void hatchDirections()
+    {
+        QFETCH(int, hatch);
+        QFETCH(int, dx);
+        wmf::Writer w = pixelWriter(32, 32);
+        nullPen(w);
+        w.selectObject(w.createBrush(2, Qt::black, hatch));
+        w.setBkMode(1);
+        w.rectangle(0, 0, 33, 33);
+        const QImage img = render(w);
+        int along = 0, across = 0;
+        for (int y = 4; y < 24; ++y)
+            for (int x = 4; x < 24; ++x) {
+                if (qGray(img.pixel(x, y)) > 128)
+                    continue;
+                along += qGray(img.pixel(x + dx, y + 1)) < 128;
+                across += qGray(img.pixel(x - dx, y + 1)) < 128;
+            }
+        QVERIFY2(along > 20 && across < along / 4, qPrintable(QStringLiteral("%1 %2").arg(along).arg(across)));
+    }
+
     void patternBrushTiles()
     {
         QImage tile(8, 8, QImage::Format_RGB32);
