@@ -142,6 +142,12 @@ void TestEditor::fileListFilterSortAndRefresh()
     QCOMPARE(e.control<QListWidget>("Datei1")->currentRow(), 0);
     e.pick("HAUS.WMF");
     QCOMPARE(e.preview(), QString("Haus"));
+    // The keyboard moves the selection and the preview with it.
+    QTest::keyClick(e.control("Datei1"), Qt::Key_Home);
+    QCOMPARE(e.preview(), QString());
+    QCOMPARE(e.selectedLine(), 0);
+    QTest::keyClick(e.control("Datei1"), Qt::Key_End);
+    QCOMPARE(e.preview(), QString("Haus"));
 }
 
 void TestEditor::reloadOnActivationFromAnotherWindowOnly()
@@ -229,6 +235,13 @@ void TestEditor::unloadablePictureStillShowsText()
     QVERIFY(!e.pictureShown());
     QCOMPARE(e.preview(), QString("Haus"));
     QVERIFY(e.shown.isEmpty());
+    // "Kopieren" then copies the text alone and says so.
+    e.click("Bild5");
+    QCOMPARE(e.shown.size(), 1);
+    QCOMPARE(e.shown.first().message.text, QString("Die Lösung wurde in\rdie Zwischenablage kopiert !\r"));
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(data->text(), QString("Haus"));
+    QVERIFY(!data->hasImage());
 }
 
 void TestEditor::enterTwoLinesAndSave()

@@ -16,8 +16,6 @@ private slots:
     void pictureLine();
     void upperName_data();
     void upperName();
-    void answerPreview_data();
-    void answerPreview();
     void preview_data();
     void preview();
     void currentEntry_data();
@@ -90,24 +88,6 @@ void TestEditorList::upperName()
     QCOMPARE(editor::upperName(name), upper);
     QVERIFY(editor::namesPicture(name, upper));
     QVERIFY(editor::namesPicture(upper, upper));
-}
-
-void TestEditorList::answerPreview_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("short") << "Haus" << "Haus";
-    QTest::newRow("exactly 20") << "12345678901234567890" << "12345678901234567890";
-    QTest::newRow("21") << "123456789012345678901" << "12345678901234567890 ...";
-    QTest::newRow("marks stay") << "Der Hund@bellt" << "Der Hund@bellt";
-    QTest::newRow("empty") << "" << "";
-}
-
-void TestEditorList::answerPreview()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, shown);
-    QCOMPARE(editor::answerPreview(line), shown);
 }
 
 void TestEditorList::preview_data()
