@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Start-up time: Revaze on the sample list against a bare Qt window of the
 # same size, alternating, each timed from launch until its window is mapped
-# (xdotool polls the same way for both). Needs a running X server (DISPLAY).
+# (polled with xdotool in the same way for both). Needs a running X server (DISPLAY).
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-10}
+for program in "$build/src/revaze" "$build/bench/startup/bench_baseline_window"; do
+    [[ -x "$program" ]] || { echo "missing $program: build the project first" >&2; exit 1; }
+done
 work=$(mktemp -d)
 cp "$root"/samples/* "$work"/
 trap 'rm -rf "$work"' EXIT
@@ -17,7 +20,13 @@ time_window() { # title, command...
     start=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     pid=$!
-    xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null
+    local deadline=$(( start + 20000000000 ))
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+        if (( $(date +%s%N) > deadline )); then
+            echo "no window '$title' from $1" >&2
+            exit 1
+        fi
+    done
     end=$(date +%s%N)
     kill "$pid"; wait "$pid" 2>/dev/null || true
     echo $(( (end - start) / 1000000 ))

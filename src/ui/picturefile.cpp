@@ -41,7 +41,8 @@ bool looksLikeSvg(const QByteArray &data)
 
 QString resolvePictureFile(const QString &storedName, const QDir &dir)
 {
-    if (storedName.isEmpty())
+    // No file name can hold a NUL character.
+    if (storedName.isEmpty() || storedName.contains(QChar(0)))
         return QString();
     QString name = storedName;
     name.replace(QChar('\\'), QChar('/'));

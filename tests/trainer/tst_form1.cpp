@@ -23,6 +23,8 @@ private slots:
     void pictureNames();
     void missingPictureAtStart();
     void hugeListShowsItsCounter();
+    void damagedTaskLists_data();
+    void damagedTaskLists();
 };
 
 void TestForm1::startsOnTaskOneWithNotice()
@@ -221,6 +223,37 @@ void TestForm1::hugeListShowsItsCounter()
         t.form->Form_KeyDown(39, 0);
     QCOMPARE(t.counter(), QString(" Aufgabe 40000 / 100000"));
     QCOMPARE(t.answerDisplay(), QString("Antwort 40000\r"));
+}
+
+void TestForm1::damagedTaskLists_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray random(50 * 1024 * 1024, Qt::Uninitialized);
+    quint32 x = 2463534242u;
+    for (char &c : random) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        c = char(x);
+    }
+    QTest::newRow("50 MB of random bytes") << random;
+    QTest::newRow("10 MB picture line") << QByteArray(10 * 1024 * 1024, 'A') + "\r\nAntwort\r\n";
+    QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
+    QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
+}
+
+void TestForm1::damagedTaskLists()
+{
+    QFETCH(QByteArray, bytes);
+    Trainer t(bytes, 1);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(t.form->Form_Load());
+    t.form->show();
+    t.form->grab();
+    for (int i = 0; i < 3; ++i)
+        t.form->Bild4_Click();
+    QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
+    for (const ui::Message &m : t.messages.shown())
+        QVERIFY(m.title == "Ladefehler" || m.title == "Revaze: Dateifehler");
 }
 
 REVAZE_TEST_MAIN(TestForm1)
