@@ -143,7 +143,7 @@ int main(int argc, char **argv)
             ratios.push_back(t / l);
             std::printf(" %10.3f %8.2f", l, t / l);
         } else {
-            std::printf(" %10s %8s", "failed", "-");
+            std::printf(" %10s %8s", compare ? "failed" : "-", "-");
         }
 #endif
         std::printf("\n");

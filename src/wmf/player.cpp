@@ -188,9 +188,17 @@ void Player::play()
 {
     m_p.save();
     m_base = m_p.worldTransform();
-    m_outerClip = m_p.hasClipping();
-    if (m_outerClip)
-        m_outerClipPath = m_p.clipPath();
+    // Nothing lands outside the picture's own frame.
+    const QRectF frame(QPointF(0, 0), QSizeF(m_frame.natural));
+    m_outerIsRect = !m_p.hasClipping();
+    if (m_outerIsRect) {
+        m_outerRect = frame;
+    } else {
+        QPainterPath rect;
+        rect.addRect(frame);
+        m_outerClipPath = m_p.clipPath().intersected(rect);
+    }
+    m_clipDirty = true;
     m_p.setRenderHint(QPainter::Antialiasing, true);
     m_p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     m_p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -425,10 +433,10 @@ void Player::applyClip()
     if (!m_clipDirty)
         return;
     m_clipDirty = false;
-    if (m_outerClip)
-        m_p.setClipPath(m_outerClipPath);
+    if (m_outerIsRect)
+        m_p.setClipRect(m_outerRect);
     else
-        m_p.setClipping(false);
+        m_p.setClipPath(m_outerClipPath);
     if (!m_dc.hasClip)
         return;
     const QList<QPolygonF> polys = m_dc.clip.toFillPolygons();
@@ -436,11 +444,11 @@ void Player::applyClip()
         QPainterPath check;
         check.addRect(polys[0].boundingRect());
         if (check.toFillPolygon() == polys[0] || polys[0] == QPolygonF(polys[0].boundingRect())) {
-            m_p.setClipRect(polys[0].boundingRect(), m_outerClip ? Qt::IntersectClip : Qt::ReplaceClip);
+            m_p.setClipRect(polys[0].boundingRect(), Qt::IntersectClip);
             return;
         }
     }
-    m_p.setClipPath(m_dc.clip, m_outerClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_p.setClipPath(m_dc.clip, Qt::IntersectClip);
 }
 
 void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners)
@@ -720,7 +728,7 @@ void Player::drawText(const TextRun &run, bool ext)
         m_p.save();
         clipped = true;
         m_p.setClipRect(mapRect(run.rect.left(), run.rect.top(), run.rect.right(), run.rect.bottom()),
-                        m_p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+                        Qt::IntersectClip);
     }
     m_p.setWorldTransform(tt);
     if (m_dc.bkMode == 2 && !(ext && (run.options & ETO_OPAQUE)) && total > 0)

@@ -127,7 +127,8 @@ private:
     QPainter &m_p;
     Frame m_frame;
     QTransform m_base;
-    bool m_outerClip = false;
+    bool m_outerIsRect = true;   // the frame clip is a plain rectangle
+    QRectF m_outerRect;
     QPainterPath m_outerClipPath;
     DC m_dc;
     std::vector<DC> m_saved;

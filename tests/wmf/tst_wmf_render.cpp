@@ -207,6 +207,24 @@ private slots:
         EXPECT_PIXEL(img, outside.x(), outside.y(), kWhite);
     }
 
+    void nothingOutsideTheFrame()
+    {
+        wmf::Writer w = pixelWriter(20, 20);
+        solidBrush(w, kRed);
+        w.rectangle(-50, -50, 100, 100);
+        wmf::Metafile mf;
+        QVERIFY(mf.load(w.data()));
+        QImage img(60, 60, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.translate(20, 20);
+        mf.render(p);
+        p.end();
+        EXPECT_PIXEL(img, 30, 30, kRed);
+        EXPECT_PIXEL(img, 10, 10, kWhite);
+        EXPECT_PIXEL(img, 45, 30, kWhite);
+    }
+
     void withoutPlaceableHeader()
     {
         wmf::Writer w;
