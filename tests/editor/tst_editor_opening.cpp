@@ -53,7 +53,8 @@ void TestEditorOpening::openAndClose()
 
     // Opened again: the same window, not centred again, the list read again.
     QTest::mouseClick(main.findChild<QWidget *>("Bild13"), Qt::LeftButton);
-    QCOMPARE(editor->pos(), QPoint(10, 10));
+    QTest::qWait(20);
+    QVERIFY(qAbs(editor->frameGeometry().center().x() - screen.center().x()) > 50);
     QVERIFY(editor->isVisible());
     QTRY_COMPARE(list->model()->rowCount(), 2);
     int editors = 0;
