@@ -39,6 +39,7 @@ private slots:
     void pictureNamesStoredInCapitals_data();
     void pictureNamesStoredInCapitals();
     void unstorableTextRefused();
+    void unstorablePictureNameRefused();
     void editFetchesStoredForm();
     void deleteQuestion_data();
     void deleteQuestion();
@@ -424,6 +425,18 @@ void TestEditor::unstorableTextRefused()
     // The entry stays open for a correction.
     QVERIFY(e.control("Befehl1")->isVisible());
     QCOMPARE(e.control<QPlainTextEdit>("Text1")->toPlainText(), QString::fromUtf8("Ωmega"));
+}
+
+void TestEditor::unstorablePictureNameRefused()
+{
+    Editor e("", {QString::fromUtf8("ωmega.wmf")});
+    e.open();
+    testing::answer(e, {Answer::Yes, Answer::Yes});
+    e.enter("Omega");
+    QCOMPARE(e.titles(), QStringList{"Revaze"});
+    QVERIFY(e.shown.first().message.text.contains(QString::fromUtf8("ω")));
+    QVERIFY(e.lines().isEmpty());
+    QCOMPARE(e.taskFile(), QByteArray());
 }
 
 void TestEditor::editFetchesStoredForm()
