@@ -3,7 +3,7 @@
 # Revaze needs, but only those that are missing.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
           fonts-dejavu-core fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
     # A real X server with a small window manager for the tests of real

@@ -1,11 +1,30 @@
 // Revaze: a picture, a word to find, and three ways to practise it.
+#include "app/commandline.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
 
+#include <QDir>
+
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Read before any window exists, so --help works without a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const app::CommandLine command = app::parseCommandLine(arguments, QStringLiteral(REVAZE_VERSION));
+    if (command.action != app::CommandLine::Run) {
+        std::fputs(command.message.toLocal8Bit().constData(), command.action == app::CommandLine::Fail ? stderr : stdout);
+        return command.action == app::CommandLine::Fail ? 2 : 0;
+    }
+
     ui::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("revaze"));
+    QApplication::setApplicationVersion(QStringLiteral(REVAZE_VERSION));
+    if (!command.folder.isEmpty())
+        QDir::setCurrent(command.folder);
+    app.installGermanTranslation();
 
     trainer::Form1 form;
     if (!form.Form_Load())

@@ -2,8 +2,11 @@
 
 #include "app/textmarks.h"
 #include "editor/form3.h"
+#include "help/form2.h"
+#include "help/vazideza.h"
 #include "resources/icons.h"
 #include "ui/application.h"
+#include "ui/folderdialog.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/messagebox.h"
@@ -12,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QRadioButton>
 
@@ -208,12 +212,17 @@ bool Form1::LoadTaskList()
         ui::Application::endProgram();
         return false;
     }
+    takeTaskList(std::move(loaded));
+    return true;
+}
+
+void Form1::takeTaskList(tasklist::LoadResult loaded)
+{
     m_tasks = std::move(loaded.tasks);
     m_modul.TaskCount = std::int64_t(m_tasks.count());
     if (loaded.unpairedLastLine)
         ui::inform(QStringLiteral("Unterschiedliche Dateieinträge!\r\r"), QStringLiteral("Revaze: Dateifehler"), this);
     m_visited.reset(m_modul.TaskCount);
-    return true;
 }
 
 void Form1::ShowTask()
@@ -309,14 +318,60 @@ void Form1::Bild7_Click()
 
 void Form1::Bild8_Click()
 {
+    const QString folder =
+        ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), QDir::currentPath(), this);
+    if (folder.isEmpty())
+        return;
+    const QString file = QDir(folder).filePath(QString::fromLatin1(tasklist::kTaskListFileName.data(),
+                                                                   qsizetype(tasklist::kTaskListFileName.size())));
+    tasklist::LoadResult loaded = tasklist::loadTaskList(file.toStdString());
+    if (!loaded.ok) {
+        const QString why = QFileInfo::exists(file)
+                                ? QStringLiteral("Die Aufgabenliste 'REVAZE.INI' in diesem Ordner kann nicht gelesen werden:")
+                                : QStringLiteral("In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':");
+        ui::inform(why + QChar('\r') + QDir::toNativeSeparators(folder) + QStringLiteral("\r\r"), QStringLiteral("Revaze"), this);
+        return;
+    }
+    QDir::setCurrent(folder);
+    takeTaskList(std::move(loaded));
+    startOver();
 }
+
+void Form1::startOver()
+{
+    // As at start-up: learning mode, panels in their places, task 1, notice.
+    m_modul.CurrentMode = app::LearningMode;
+    Option2->setChecked(true);
+    Frame1->hide();
+    ui::setLeftTwips(Picture1, ui::leftTwips(Bezeichnung3));
+    emptyAnswerDisplay();
+    Label1->setCaption(QString());
+    m_modul.CurrentTask = 1;
+    ShowTask();
+    ShowModeNotice();
+}
+
+namespace {
+// Shows a window without an owner, creating it at its first use; a shown
+// window only comes to the front.
+template <typename W> void showHelpWindow(std::unique_ptr<W> &window)
+{
+    if (!window)
+        window = std::make_unique<W>();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
 
 void Form1::Bild11_Click()
 {
+    showHelpWindow(m_aboutWindow);
 }
 
 void Form1::Bild12_Click()
 {
+    showHelpWindow(m_keyWindow);
 }
 
 void Form1::Bild13_Click()

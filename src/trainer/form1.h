@@ -19,6 +19,10 @@ class QRadioButton;
 namespace editor {
 class Form3;
 }
+namespace help {
+class Form2;
+class VAZIDEZA;
+}
 namespace ui {
 class Label;
 class PictureBox;
@@ -75,6 +79,8 @@ private:
     void buildQuizPanel();
 
     bool LoadTaskList();
+    void takeTaskList(tasklist::LoadResult loaded);
+    void startOver();
     void ShowTask();
     void ShowModeNotice();
     void FillQuizChoices();
@@ -90,6 +96,8 @@ private:
     QCollator m_collator = choiceCollator();
 
     std::unique_ptr<editor::Form3> m_editor;  // created at its first opening, then kept
+    std::unique_ptr<help::Form2> m_keyWindow;   // likewise, shown without an owner
+    std::unique_ptr<help::VAZIDEZA> m_aboutWindow;
 
     ui::PictureBox *Bild1 = nullptr;
     ui::Label *Label1 = nullptr;

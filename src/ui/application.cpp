@@ -3,6 +3,9 @@
 #include "window.h"
 
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTimer>
 
 #include <functional>
@@ -52,6 +55,16 @@ int Application::virtualKeyCode(int qtKey)
         return qtKey;
     // Keys without a code of their own here (umlauts and the like) match no handler row.
     return 0;
+}
+
+void Application::installGermanTranslation()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

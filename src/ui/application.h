@@ -19,6 +19,9 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // Qt's own texts (dialogs, context menus) in German, whatever the desktop's language.
+    void installGermanTranslation();
+
     // Closes every window and leaves the event loop; in tests a hook replaces it.
     static void endProgram();
     static void setEndHook(std::function<void()> hook);

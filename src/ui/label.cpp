@@ -12,6 +12,8 @@ constexpr qsizetype kMaxDisplayed = 10000;
 QString displayText(const QString &caption)
 {
     QString text = caption.size() > kMaxDisplayed ? caption.left(kMaxDisplayed) + QChar(0x2026) : caption;
+    // CR LF, as other programs write it, is one break like a lone CR.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QChar('\r'), QChar('\n'));
     return text;
 }

@@ -1,0 +1,18 @@
+#pragma once
+// The program's command line: an optional task folder, --help, --version.
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+struct CommandLine {
+    enum Action { Run, PrintHelp, PrintVersion, Fail } action = Run;
+    QString folder;   // empty: the current directory
+    QString message;  // what to print for PrintHelp, PrintVersion and Fail
+};
+
+// `arguments` without the program name.
+CommandLine parseCommandLine(const QStringList &arguments, const QString &version);
+
+} // namespace app
