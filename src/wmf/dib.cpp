@@ -177,6 +177,12 @@ QImage decodeDib(const ByteView &dib, quint16 colorUsage, const QVector<QRgb> &p
     }
 
     if (info.compression == BI_RLE8 || info.compression == BI_RLE4) {
+        // A run covers at most 255 pixels per two bytes; pictures far beyond
+        // that ratio are all skipped pixels and not worth the memory.
+        if (qint64(w) * h > qint64(bits.size()) * 1024 + 65536) {
+            setError(error, "bitmap too large for its data");
+            return QImage();
+        }
         QImage img(w, h, QImage::Format_ARGB32);
         if (img.isNull()) {
             setError(error, "out of memory");

@@ -838,6 +838,12 @@ void Player::drawBlit(const Record &r)
         patBlt(target, b.rop);
         return;
     }
+    // Every picture gets a budget of decoded pixels, so a file full of
+    // large bitmaps cannot keep the player busy for long.
+    if (m_bitmapBudget <= 0) {
+        ++m_stats.invalid;
+        return;
+    }
     QImage img;
     DibInfo info;
     if (b.bitmap16)
@@ -848,6 +854,7 @@ void Player::drawBlit(const Record &r)
         ++m_stats.invalid;
         return;
     }
+    m_bitmapBudget -= qint64(img.width()) * img.height();
     // Source rectangle; for StretchDIB/SetDIBitsToDevice it counts from the
     // bottom row of a bottom-up DIB.
     int sx = b.srcX, sy = b.srcY, sw = b.srcW, sh = b.srcH;

@@ -140,6 +140,7 @@ private:
     QPen m_qpen;
     bool m_clipDirty = false;
     PlayStats m_stats;
+    qint64 m_bitmapBudget = 4 * limits::kMaxBitmapPixels;
 
     // text font cache
     struct FontCache {

@@ -130,6 +130,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("100000 x 100000") << infoHeader(100000, 100000, 24, 0) + QByteArray(100, 0) << "too large";
         QTest::newRow("65536 x 65536 RLE") << infoHeader(65536, 65536, 8, 1) + QByteArray(1024 + 4, 0) << "too large";
+        QTest::newRow("4000 x 4000 RLE from a few bytes") << infoHeader(4000, 4000, 8, 1) + QByteArray(1024 + 4, 0)
+                                                         << "too large for its data";
         QTest::newRow("width 0") << infoHeader(0, 10, 24, 0) + QByteArray(100, 0) << "empty";
         QTest::newRow("negative width") << infoHeader(-5, 10, 24, 0) + QByteArray(100, 0) << "empty";
         QTest::newRow("height INT_MIN") << infoHeader(5, qint64(INT32_MIN), 24, 0) + QByteArray(100, 0) << "empty";
