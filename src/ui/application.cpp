@@ -98,8 +98,10 @@ void Application::windowActivated(QWidget *window)
     const bool fromOtherWindow = previous && previous != window && qobject_cast<Window *>(previous.data());
     if (!first && !fromOtherWindow)
         return;
-    if (first)
+    if (first) {
         m_activatedOnce.append(own);
+        own->placeAfterFraming();
+    }
     // Run after the activation has been delivered, so that a message box the
     // handler opens comes up over a window that is already active.
     QPointer<Window> target(own);

@@ -31,7 +31,14 @@ void Window::centreOnScreen()
 {
     const QSizeF screen = screenSizeTwips();
     const QSizeF outer = outerSizeTwips();
+    m_centredWithSize = outer;
     moveTwips((screen.width() - outer.width()) / 2.0, (screen.height() - outer.height()) / 2.0);
+}
+
+void Window::placeAfterFraming()
+{
+    if (!m_centredWithSize.isEmpty() && outerSizeTwips() != m_centredWithSize)
+        centreOnScreen();
 }
 
 void Window::keyPreview(int, Qt::KeyboardModifiers)

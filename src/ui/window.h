@@ -19,6 +19,9 @@ public:
     void moveTwips(double left, double top);
     // Left and top edge (hence the frame's corner) to centre the window on the screen.
     void centreOnScreen();
+    // The window manager adds the frame only when the window is first shown;
+    // a window centred before that is centred again with its real outer size.
+    void placeAfterFraming();
 
     // Called with the Windows virtual key code before the key press goes on
     // to the control that has the focus. It cannot swallow the key.
@@ -42,6 +45,7 @@ protected:
 
 private:
     QList<Shape> m_shapes;
+    QSizeF m_centredWithSize;  // outer size used for centring, empty if never centred
 };
 
 } // namespace ui
