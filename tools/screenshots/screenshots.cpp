@@ -1,5 +1,8 @@
 // Renders the program's windows on the sample task list to PNG files, for
 // the README. Run offscreen: screenshots SAMPLE_FOLDER OUTDIR
+#include "editor/form3.h"
+#include "help/form2.h"
+#include "help/vazideza.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
 #include "ui/messagebox.h"
@@ -32,5 +35,16 @@ int main(int argc, char *argv[])
     form.Bild4_Click();
     form.Bild4_Click();
     ok = ok && form.grab().save(out.filePath(QStringLiteral("trainer-quiz.png")));
+
+    editor::Form3 editorWindow(&form);
+    editorWindow.show();
+    editorWindow.Form_Activate();
+    ok = ok && editorWindow.grab().save(out.filePath(QStringLiteral("editor.png")));
+    help::Form2 keys;
+    keys.show();
+    ok = ok && keys.grab().save(out.filePath(QStringLiteral("keys.png")));
+    help::VAZIDEZA about;
+    about.show();
+    ok = ok && about.grab().save(out.filePath(QStringLiteral("about.png")));
     return ok ? 0 : 1;
 }
