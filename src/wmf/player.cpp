@@ -14,7 +14,8 @@ namespace wmf {
 
 namespace {
 
-constexpr double kHuge = 1.0e6; // "the whole device" for clip arithmetic
+constexpr int kHuge = 1 << 24;     // "the whole device" for clip arithmetic
+constexpr int kMaxClipRects = 4096; // beyond this, further clip changes are ignored
 
 enum { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5, BS_DIBPATTERNPT = 6 };
 enum { PS_SOLID = 0, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME, PS_USERSTYLE, PS_ALTERNATE };
@@ -421,11 +422,21 @@ void Player::endRop2()
         m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void Player::setClip(const QPainterPath &path)
+void Player::setClip(const QRegion &region)
 {
+    if (region.rectCount() > kMaxClipRects)
+        return;
     m_dc.hasClip = true;
-    m_dc.clip = path;
+    m_dc.clip = region;
     m_clipDirty = true;
+}
+
+QRect Player::deviceRect(int l, int t, int r, int b) const
+{
+    // GDI keeps clipping in whole device pixels, right and bottom exclusive.
+    const QRectF f = mapRect(l, t, r, b);
+    auto px = [](double v) { return int(std::lround(qBound(-double(kHuge), v, double(kHuge)))); };
+    return QRect(QPoint(px(f.left()), px(f.top())), QPoint(px(f.right()) - 1, px(f.bottom()) - 1));
 }
 
 void Player::applyClip()
@@ -437,18 +448,8 @@ void Player::applyClip()
         m_p.setClipRect(m_outerRect);
     else
         m_p.setClipPath(m_outerClipPath);
-    if (!m_dc.hasClip)
-        return;
-    const QList<QPolygonF> polys = m_dc.clip.toFillPolygons();
-    if (polys.size() == 1 && polys[0].size() == 5 && polys[0].boundingRect().isValid()) {
-        QPainterPath check;
-        check.addRect(polys[0].boundingRect());
-        if (check.toFillPolygon() == polys[0] || polys[0] == QPolygonF(polys[0].boundingRect())) {
-            m_p.setClipRect(polys[0].boundingRect(), Qt::IntersectClip);
-            return;
-        }
-    }
-    m_p.setClipPath(m_dc.clip, Qt::IntersectClip);
+    if (m_dc.hasClip)
+        m_p.setClipRegion(m_dc.clip, Qt::IntersectClip);
 }
 
 void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners)
@@ -913,19 +914,15 @@ void Player::drawBlit(const Record &r)
 
 // ---- regions ----------------------------------------------------------------
 
-QPainterPath Player::regionPath(const RegionObj &region) const
-{
-    QPainterPath path;
-    for (const QRect &rc : region.rects)
-        path.addRect(mapRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()));
-    return path.simplified();
-}
-
 QRegion Player::regionDevice(const RegionObj &region) const
 {
     QRegion rgn;
-    for (const QRect &rc : region.rects)
-        rgn += mapRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()).toAlignedRect();
+    int n = 0;
+    for (const QRect &rc : region.rects) {
+        if (++n > kMaxClipRects)
+            break;
+        rgn += deviceRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height());
+    }
     return rgn;
 }
 
@@ -1286,7 +1283,7 @@ void Player::dispatch(const Record &r)
         } else if (const auto *pal = std::get_if<PaletteObj>(o)) {
             d.palette = *pal;
         } else if (const auto *rgn = std::get_if<RegionObj>(o)) {
-            setClip(regionPath(*rgn));
+            setClip(regionDevice(*rgn));
         }
         break;
     }
@@ -1300,28 +1297,18 @@ void Player::dispatch(const Record &r)
     case META_EXCLUDECLIPRECT: {
         if (!need(4))
             break;
-        const QRectF rc = mapRect(r.i16(3), r.i16(2), r.i16(1), r.i16(0));
-        QPainterPath rp;
-        rp.addRect(rc);
-        QPainterPath current;
-        if (d.hasClip) {
-            current = d.clip;
-        } else {
-            current.addRect(QRectF(-kHuge, -kHuge, 2 * kHuge, 2 * kHuge));
-        }
-        if (r.canonical == META_INTERSECTCLIPRECT) {
-            if (!d.hasClip)
-                setClip(rp);
-            else
-                setClip(current.intersected(rp));
-        } else {
-            setClip(current.subtracted(rp));
-        }
+        const QRect rc = deviceRect(r.i16(3), r.i16(2), r.i16(1), r.i16(0));
+        const QRegion current = d.hasClip ? d.clip : QRegion(-kHuge, -kHuge, 2 * kHuge, 2 * kHuge);
+        if (r.canonical == META_INTERSECTCLIPRECT)
+            setClip(current.intersected(rc));
+        else
+            setClip(current.subtracted(rc));
         break;
     }
     case META_OFFSETCLIPRGN:
         if (need(2) && d.hasClip) {
-            d.clip.translate(r.i16(1) * m_sx, r.i16(0) * m_sy);
+            d.clip.translate(int(std::lround(qBound(-1e6, r.i16(1) * m_sx, 1e6))),
+                             int(std::lround(qBound(-1e6, r.i16(0) * m_sy, 1e6))));
             m_clipDirty = true;
         }
         break;
@@ -1329,10 +1316,10 @@ void Player::dispatch(const Record &r)
         const GdiObject *o = w >= 1 ? object(r.u16(0)) : nullptr;
         const auto *rgn = o ? std::get_if<RegionObj>(o) : nullptr;
         if (rgn) {
-            setClip(regionPath(*rgn));
+            setClip(regionDevice(*rgn));
         } else {
             d.hasClip = false;
-            d.clip = QPainterPath();
+            d.clip = QRegion();
             m_clipDirty = true;
         }
         break;
@@ -1467,7 +1454,8 @@ void Player::dispatch(const Record &r)
         applyClip();
         if (r.canonical == META_INVERTREGION) {
             m_p.setCompositionMode(QPainter::CompositionMode_Difference);
-            m_p.fillPath(regionPath(*rgn), Qt::white);
+            for (const QRect &rc : regionDevice(*rgn))
+                m_p.fillRect(rc, Qt::white);
             m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         } else if (r.canonical == META_FRAMEREGION) {
             const QRegion full = regionDevice(*rgn);
@@ -1475,11 +1463,13 @@ void Player::dispatch(const Record &r)
             const int fh = qMax(1, int(std::lround(std::abs(r.i16(2) * m_sy))));
             const QRegion inner = full & full.translated(fw, 0) & full.translated(-fw, 0) & full.translated(0, fh)
                                   & full.translated(0, -fh);
-            QPainterPath path;
-            path.addRegion(full - inner);
-            m_p.fillPath(path, brushFor(brush));
+            const QBrush qb = brushFor(brush);
+            for (const QRect &rc : full - inner)
+                m_p.fillRect(rc, qb);
         } else if (brush.style != BS_NULL) {
-            m_p.fillPath(regionPath(*rgn), brushFor(brush));
+            const QBrush qb = brushFor(brush);
+            for (const QRect &rc : regionDevice(*rgn))
+                m_p.fillRect(rc, qb);
         }
         break;
     }

@@ -86,7 +86,7 @@ private:
         QPointF winOrg, winExt{1, 1}, vpOrg, vpExt{1, 1};
         QPointF cp;
         bool hasClip = false;
-        QPainterPath clip; // device space
+        QRegion clip; // device pixels
     };
 
     void dispatch(const Record &r);
@@ -109,7 +109,8 @@ private:
     bool beginRop2();
     void endRop2();
     void applyClip();
-    void setClip(const QPainterPath &path);
+    void setClip(const QRegion &region);
+    QRect deviceRect(int l, int t, int r, int b) const;
 
     void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners);
     void drawBoxShape(const Record &r, int kind);
@@ -119,7 +120,6 @@ private:
     void drawBlit(const Record &r);
     void patBlt(const QRectF &rect, quint32 rop);
     void floodFill(int x, int y, QRgb color, bool surface);
-    QPainterPath regionPath(const RegionObj &region) const;
     QRegion regionDevice(const RegionObj &region) const;
     void restoreDC(int n);
 

@@ -210,6 +210,13 @@ private slots:
         }
         {
             wmf::Writer w = redRectangle();
+            for (int i = 0; i < 30000; ++i) // a clip made of thousands of holes
+                w.excludeClipRect(i % 50, (i / 50) % 50, i % 50 + 1, (i / 50) % 50 + 1);
+            w.rectangle(0, 0, 50, 50);
+            QTest::newRow("clip flood") << w.data() << true << true;
+        }
+        {
+            wmf::Writer w = redRectangle();
             w.record(0x0410, {0, 1, 0, 1}); // scale by x/0
             w.setWindowExt(0, 0);
             w.setViewportExt(0, 5);
