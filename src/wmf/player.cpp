@@ -265,12 +265,15 @@ QRgb Player::colorRef(quint32 c) const
 
 int Player::addObject(GdiObject obj)
 {
-    for (size_t i = 0; i < m_objects.size(); ++i) {
+    // Lowest free slot; every slot below m_freeHint is known to be taken.
+    for (size_t i = m_freeHint; i < m_objects.size(); ++i) {
         if (!m_objects[i]) {
             m_objects[i] = std::move(obj);
+            m_freeHint = i + 1;
             return int(i);
         }
     }
+    m_freeHint = m_objects.size();
     if (int(m_objects.size()) < limits::kMaxObjects) {
         m_objects.emplace_back(std::move(obj));
         return int(m_objects.size()) - 1;
@@ -1014,6 +1017,17 @@ void Player::restoreDC(int n)
     m_fc.serial = ~0u;
 }
 
+bool Player::spendPoints(size_t n)
+{
+    // Drawing cost grows with the points; beyond the budget outlines are dropped.
+    if (qint64(n) > m_pointBudget) {
+        ++m_stats.ignored;
+        return false;
+    }
+    m_pointBudget -= qint64(n);
+    return true;
+}
+
 // ---- the record switch ------------------------------------------------------
 
 void Player::dispatch(const Record &r)
@@ -1288,8 +1302,10 @@ void Player::dispatch(const Record &r)
         break;
     }
     case META_DELETEOBJECT:
-        if (need(1) && r.u16(0) < m_objects.size())
+        if (need(1) && r.u16(0) < m_objects.size()) {
             m_objects[r.u16(0)].reset();
+            m_freeHint = qMin(m_freeHint, size_t(r.u16(0)));
+        }
         break;
 
     // ---- clipping
@@ -1336,7 +1352,7 @@ void Player::dispatch(const Record &r)
     }
     case META_POLYLINE: {
         std::vector<QPoint> pts;
-        if (decodePoints(r, &pts))
+        if (decodePoints(r, &pts) && spendPoints(pts.size()))
             drawPolyline(pts);
         else
             ++m_stats.invalid;
@@ -1348,6 +1364,8 @@ void Player::dispatch(const Record &r)
             ++m_stats.invalid;
             break;
         }
+        if (!spendPoints(pts.size()))
+            break;
         QPolygonF poly;
         poly.reserve(int(pts.size()) + 1);
         for (const QPoint &p : pts)
@@ -1364,6 +1382,8 @@ void Player::dispatch(const Record &r)
             ++m_stats.invalid;
             break;
         }
+        if (!spendPoints(pp.points.size()))
+            break;
         QPainterPath fill;
         size_t at = 0;
         for (int n : pp.counts) {
@@ -1425,6 +1445,11 @@ void Player::dispatch(const Record &r)
             ++m_stats.invalid;
             break;
         }
+        if (m_glyphBudget < run.text.size()) { // a file can hold more text than is worth drawing
+            ++m_stats.ignored;
+            break;
+        }
+        m_glyphBudget -= run.text.size();
         if (!run.text.isEmpty() || (ext && (run.options & ETO_OPAQUE)))
             drawText(run, ext);
         break;

@@ -141,6 +141,10 @@ private:
     bool m_clipDirty = false;
     PlayStats m_stats;
     qint64 m_bitmapBudget = 4 * limits::kMaxBitmapPixels;
+    qint64 m_pointBudget = 4000000;
+    qint64 m_glyphBudget = 200000;
+    size_t m_freeHint = 0;
+    bool spendPoints(size_t n);
 
     // text font cache
     struct FontCache {

@@ -210,6 +210,13 @@ private slots:
         }
         {
             wmf::Writer w = redRectangle();
+            for (int i = 0; i < 100000; ++i) // objects never deleted: the table fills up
+                w.createPen(0, 1, Qt::blue);
+            w.rectangle(10, 10, 40, 40);
+            QTest::newRow("object flood") << w.data() << true << true;
+        }
+        {
+            wmf::Writer w = redRectangle();
             for (int i = 0; i < 30000; ++i) // a clip made of thousands of holes
                 w.excludeClipRect(i % 50, (i / 50) % 50, i % 50 + 1, (i / 50) % 50 + 1);
             w.rectangle(0, 0, 50, 50);
