@@ -335,12 +335,14 @@ void Writer::setLayout(int layout) { record(0x0149, {quint16(layout), 0}); }
 
 int Writer::takeSlot()
 {
-    for (size_t i = 0; i < m_slots.size(); ++i) {
+    for (size_t i = m_freeHint; i < m_slots.size(); ++i) {
         if (!m_slots[i]) {
             m_slots[i] = true;
+            m_freeHint = i + 1;
             return int(i);
         }
     }
+    m_freeHint = m_slots.size() + 1;
     m_slots.push_back(true);
     m_maxSlots = qMax(m_maxSlots, int(m_slots.size()));
     return int(m_slots.size()) - 1;
@@ -465,8 +467,10 @@ void Writer::selectPalette(int index) { record(0x0234, {quint16(index)}); }
 void Writer::deleteObject(int index)
 {
     record(0x01F0, {quint16(index)});
-    if (index >= 0 && size_t(index) < m_slots.size())
+    if (index >= 0 && size_t(index) < m_slots.size()) {
         m_slots[size_t(index)] = false;
+        m_freeHint = qMin(m_freeHint, size_t(index));
+    }
 }
 
 // ---- drawing -----------------------------------------------------------------

@@ -158,6 +158,7 @@ private:
     int m_records = 0;
     quint32 m_maxRecord = 3;
     std::vector<bool> m_slots;
+    size_t m_freeHint = 0; // every slot below is taken
     int m_maxSlots = 0;
 };
 
