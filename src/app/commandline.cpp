@@ -22,6 +22,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         result.message = QStringLiteral("Revaze ") + version + QChar('\n');
         return result;
     }
+    if (arguments == QStringList{QStringLiteral("--aus-dem-menue")}) {
+        result.fromMenu = true;
+        return result;
+    }
     if (arguments.size() > 1 || (arguments.size() == 1 && arguments.first().startsWith(QChar('-')))) {
         result.action = CommandLine::Fail;
         result.message = QStringLiteral("revaze: unbekannte Angabe. Hilfe: revaze --help\n");

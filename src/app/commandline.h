@@ -9,6 +9,7 @@ namespace app {
 struct CommandLine {
     enum Action { Run, PrintHelp, PrintVersion, Fail } action = Run;
     QString folder;   // empty: the current directory
+    bool fromMenu = false;  // started by the desktop entry
     QString message;  // what to print for PrintHelp, PrintVersion and Fail
 };
 

@@ -1,9 +1,11 @@
 // Revaze: a picture, a word to find, and three ways to practise it.
 #include "app/commandline.h"
+#include "app/desktopstart.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -25,6 +27,10 @@ int main(int argc, char *argv[])
     if (!command.folder.isEmpty())
         QDir::setCurrent(command.folder);
     app.installGermanTranslation();
+    if (command.fromMenu
+        && !app::findTaskFolderForDesktopStart(app::samplesFolder(),
+                                               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
+        return 0;
 
     trainer::Form1 form;
     if (!form.Form_Load())

@@ -1,5 +1,7 @@
 // Draws the toolbar and window icons: 32 x 32 pixels in the 16 colours of
-// the classic palette plus transparency. Run: make_icons OUTDIR
+// the classic palette plus transparency. Run: make_icons OUTDIR [APPDIR]
+// With APPDIR, the window icon is also written there at the sizes of the
+// desktop's icon theme, scaled without smoothing so it keeps its colours.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -206,8 +208,8 @@ const std::pair<const char *, std::function<void(QPainter &)>> kIcons[] = {
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_icons OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make_icons OUTDIR [APPDIR]\n");
         return 2;
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
@@ -219,9 +221,19 @@ int main(int argc, char **argv)
         draw(painter);
         painter.end();
         const QString file = out.filePath(QLatin1String(name) + QStringLiteral(".png"));
-        if (!toSixteenColours(image).save(file)) {
+        const QImage icon = toSixteenColours(image);
+        if (!icon.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
+        }
+        if (argc == 3 && qstrcmp(name, "bicycle") == 0) {
+            QDir apps(QString::fromLocal8Bit(argv[2]));
+            for (int size : {32, 48, 64, 128, 256}) {
+                const QString dir = QStringLiteral("%1x%1/apps").arg(size);
+                apps.mkpath(dir);
+                icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                    .save(apps.filePath(dir + QStringLiteral("/org.revaze.Revaze.png")));
+            }
         }
     }
     return 0;

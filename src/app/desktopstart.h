@@ -1,0 +1,19 @@
+#pragma once
+// Started from the desktop menu, the program's folder is the home folder,
+// where no task list lies. Rather than end at once, it finds a task folder:
+// the child's own folder in the documents, a fresh copy of the samples, or
+// one the user picks.
+
+#include <QString>
+
+namespace app {
+
+// The installed sample task list, or the source tree's for a build that is
+// not installed; empty when neither exists.
+QString samplesFolder();
+
+// Makes the current directory one that holds REVAZE.INI. Returns false when
+// the user declined every offer; the program then ends.
+bool findTaskFolderForDesktopStart(const QString &samples, const QString &documents);
+
+} // namespace app
