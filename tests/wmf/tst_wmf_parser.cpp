@@ -331,7 +331,7 @@ private slots:
     void fontRecord()
     {
         wmf::Writer w = pixelWriter();
-        wmf::FontSpec f;
+        wmf::FontOptions f;
         f.face = "Times New Roman";
         f.height = 33;
         f.weight = 700;

@@ -12,7 +12,7 @@ const QRgb kWhite = qRgb(255, 255, 255);
 wmf::Writer textWriter(int height, int align, const QByteArray &face = "Arial")
 {
     wmf::Writer w = pixelWriter(200, 100);
-    wmf::FontSpec f;
+    wmf::FontOptions f;
     f.face = face;
     f.height = height;
     const int font = w.createFont(f);
@@ -166,7 +166,7 @@ private slots:
         wmf::Writer normal = textWriter(-30, 24);
         normal.textOut(10, 60, "HHH");
         wmf::Writer wide = pixelWriter(200, 100);
-        wmf::FontSpec f;
+        wmf::FontOptions f;
         f.height = -30;
         f.width = 27; // about twice the average width of a 30 px font
         wide.selectObject(wide.createFont(f));
@@ -180,7 +180,7 @@ private slots:
     void escapementRotates()
     {
         wmf::Writer w = pixelWriter(100, 200);
-        wmf::FontSpec f;
+        wmf::FontOptions f;
         f.height = -20;
         f.escapement = 900; // upwards
         w.selectObject(w.createFont(f));

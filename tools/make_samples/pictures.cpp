@@ -633,7 +633,7 @@ QByteArray clipArt(int records)
         for (int x = 0; x < 32; ++x)
             badge.setPixel(x, y, qRgb(x * 8, y * 8, 128));
     w.stretchDib(QRect(Canvas::u(270), Canvas::u(10), Canvas::u(40), Canvas::u(40)), QRect(0, 0, 32, 32), badge);
-    wmf::FontSpec font;
+    wmf::FontOptions font;
     font.face = "Arial";
     font.height = -Canvas::u(14);
     const int f = w.createFont(font);

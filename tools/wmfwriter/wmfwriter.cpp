@@ -365,7 +365,7 @@ int Writer::createBrush(int style, const QColor &c, int hatch)
     return takeSlot();
 }
 
-int Writer::createFont(const FontSpec &f)
+int Writer::createFont(const FontOptions &f)
 {
     QByteArray p;
     put16(p, f.height);

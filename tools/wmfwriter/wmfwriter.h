@@ -31,7 +31,7 @@ QByteArray encodeDib(const QImage &image, const DibFormat &format = DibFormat())
 // Old device-dependent bitmap (Bitmap16), 1 bit per pixel: black → 0, others → 1.
 QByteArray encodeMonoBitmap16(const QImage &image);
 
-struct FontSpec {
+struct FontOptions {
     QByteArray face = "Arial";
     int height = -12;            // < 0: character height, > 0: cell height
     int width = 0;
@@ -85,7 +85,7 @@ public:
     // ---- objects; each returns the table slot it lands in (lowest free)
     int createPen(int style, int width, const QColor &c);
     int createBrush(int style, const QColor &c, int hatch = 0);
-    int createFont(const FontSpec &f);
+    int createFont(const FontOptions &f);
     int createPalette(const QVector<QRgb> &entries);
     int createRegion(const QVector<QRect> &rects);
     int createDibPatternBrush(const QImage &pattern, const DibFormat &format = DibFormat());

@@ -67,7 +67,7 @@ QList<QByteArray> seeds()
     {
         wmf::Writer w;
         w.setBounds(QRect(0, 0, 300, 100), 96);
-        wmf::FontSpec f;
+        wmf::FontOptions f;
         f.face = "Times New Roman";
         f.height = 20;
         f.width = 8;
