@@ -8,7 +8,9 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev 
 if [[ "${1:-}" == "--test" ]]; then
     # A real X server with a small window manager for the tests of real
     # windows and key presses; clang for the fuzzer; libwmf for the benchmark.
-    packages+=(xvfb xauth openbox xdotool x11-xkb-utils clang libclang-rt-14-dev libwmf-dev)
+    # Quality gates: coverage, static analysis, desktop file checks, the package.
+    packages+=(xvfb xauth openbox xdotool x11-xkb-utils clang clang-tidy libclang-rt-14-dev libwmf-dev
+               gcovr cppcheck desktop-file-utils appstream dpkg-dev)
 fi
 
 missing=()

@@ -17,7 +17,7 @@ double secondsSinceMidnight()
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 
-void TimeSeededRandom::reseedFromTime()
+void TimeSeededRandom::seedFromTime()
 {
     const double seconds = secondsSinceMidnight();
     std::uint64_t bits = 0;

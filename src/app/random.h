@@ -18,11 +18,13 @@ public:
 
 class TimeSeededRandom : public RandomSource {
 public:
-    TimeSeededRandom() { reseedFromTime(); }
-    void reseedFromTime() override;
+    TimeSeededRandom() { seedFromTime(); }
+    void reseedFromTime() override { seedFromTime(); }
     double next() override;
 
 private:
+    void seedFromTime();
+
     std::mt19937_64 m_engine;
 };
 

@@ -4,6 +4,9 @@
 // pixels at a fixed 96 dpi, so the layout does not follow the screen's dpi setting.
 
 #include <QColor>
+
+#include <cmath>
+
 #include <QRect>
 #include <QSizeF>
 
@@ -13,9 +16,9 @@ namespace ui {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips) { return int(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+inline int twipsToPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 inline double pixelsToTwips(int pixels) { return double(pixels) * kTwipsPerPixel; }
-inline int pointsToPixels(double points) { return int(points * 96.0 / 72.0 + 0.5); }
+inline int pointsToPixels(double points) { return int(std::lround(points * 96.0 / 72.0)); }
 
 QRect twipsRect(int left, int top, int width, int height);
 void placeTwips(QWidget *widget, int left, int top, int width, int height);
