@@ -163,6 +163,12 @@ QImage decodeDib(const ByteView &dib, quint16 colorUsage, const QVector<QRgb> &p
 
     if (info.compression == BI_JPEG || info.compression == BI_PNG) {
         QByteArray payload(reinterpret_cast<const char *>(bits.data()), bits.size());
+        const bool signature = info.compression == BI_PNG ? payload.startsWith("\x89PNG\r\n\x1a\n")
+                                                           : payload.startsWith("\xff\xd8");
+        if (!signature) {
+            setError(error, "embedded image unreadable");
+            return QImage();
+        }
         QBuffer buffer(&payload);
         QImageReader reader(&buffer, info.compression == BI_PNG ? "png" : "jpeg");
         const QSize sz = reader.size();
