@@ -55,13 +55,7 @@ struct Editor {
         QTest::qWait(20);
     }
 
-    template <typename T = QWidget> T *control(const char *name) const
-    {
-        T *w = form->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *control(const char *name) const { return testing::control<T>(form.get(), name); }
     QString caption(const char *name) const { return control<ui::Label>(name)->caption(); }
     QString preview() const { return caption("Bezeichnung1"); }
     bool pictureShown() const { return !control<ui::PictureBox>("Bild3")->picture().isNull(); }

@@ -62,6 +62,15 @@ private:
     QString m_previous;
 };
 
+// The control of that name in a window; a missing control ends the test run.
+template <typename T = QWidget> T *control(const QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
 // Windows-1252 bytes of a UTF-8 text (test data helper).
 QByteArray cp1252(const QString &text);
 

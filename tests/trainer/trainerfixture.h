@@ -52,13 +52,7 @@ struct Trainer {
         form = std::make_unique<trainer::Form1>(std::make_unique<ScriptedRandom>(&randoms));
     }
 
-    template <typename T = QWidget> T *control(const char *name) const
-    {
-        T *w = form->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *control(const char *name) const { return testing::control<T>(form.get(), name); }
     QString caption(const char *name) const { return control<ui::Label>(name)->caption(); }
     QString counter() const { return caption("Label1"); }
     QString answerDisplay() const { return caption("Bezeichnung1"); }
