@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -73,10 +74,21 @@ int info(const QString &path)
     return 0;
 }
 
+// Qt's note about a missing runtime directory means nothing to a command-line tool.
+void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &msg)
+{
+    if (msg.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(msg));
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietHandler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
