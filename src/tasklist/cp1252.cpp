@@ -117,9 +117,8 @@ std::string upperCp1252(std::string_view utf8)
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         char32_t cp = nextCodePoint(utf8, pos);
-        if (cp >= 'a' && cp <= 'z')
-            cp -= 0x20;
-        else if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)
+        // ASCII and Latin-1 small letters lie 0x20 above their capitals (÷ is no letter).
+        if ((cp >= 'a' && cp <= 'z') || (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
             cp -= 0x20;
         else if (auto it = special.find(cp); it != special.end())
             cp = it->second;

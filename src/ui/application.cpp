@@ -89,13 +89,13 @@ bool Application::notify(QObject *receiver, QEvent *event)
 
 void Application::windowActivated(QWidget *window)
 {
-    const QPointer<QWidget> previous = m_lastActive;
+    QWidget *previous = m_lastActive.data();
     m_lastActive = window;
     auto *own = qobject_cast<Window *>(window);
     if (!own)
         return;
     const bool first = !m_activatedOnce.contains(own);
-    const bool fromOtherWindow = previous && previous != window && qobject_cast<Window *>(previous.data());
+    const bool fromOtherWindow = previous && previous != window && qobject_cast<Window *>(previous);
     if (!first && !fromOtherWindow)
         return;
     if (first) {

@@ -683,9 +683,9 @@ void Player::drawText(const TextRun &run, bool ext)
     for (int i = 0; i < text.size(); ++i) {
         double a;
         if (haveDx) {
-            a = run.dx[size_t(pdy ? 2 * i : i)] * sxAbs;
+            a = run.dx[pdy ? 2 * size_t(i) : size_t(i)] * sxAbs;
             if (pdy)
-                rise[size_t(i)] = run.dx[size_t(2 * i + 1)] * std::abs(m_sy);
+                rise[size_t(i)] = run.dx[2 * size_t(i) + 1] * std::abs(m_sy);
         } else {
             a = fm.horizontalAdvance(text[i]) * k * m_fc.stretch + m_dc.charExtra * sxAbs;
             if (text[i] == QLatin1Char(' ') && m_dc.breakExtra && spacesSeen++ < breaks)
