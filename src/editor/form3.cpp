@@ -65,14 +65,6 @@ struct ToolButton {
     void (Form3::*handler)();
 };
 
-ui::Label *makeLabel(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *label = new ui::Label(parent);
-    label->setObjectName(QLatin1String(name));
-    ui::placeTwips(label, left, top, width, height);
-    return label;
-}
-
 QPixmap toolIcon(const char *name)
 {
     return QPixmap(QStringLiteral(":/editor/icons/") + QLatin1String(name) + QStringLiteral(".png"));
@@ -138,7 +130,7 @@ void Form3::buildWorkArea()
         {&Form3::Label3, "Label3", 5520, 3135, "Text"},
     };
     for (const auto &heading : headings) {
-        ui::Label *label = makeLabel(this, heading.name, heading.left, 840, heading.width, 255);
+        ui::Label *label = ui::makeLabel(this, heading.name, heading.left, 840, heading.width, 255);
         ui::setColors(label, ui::colors::mediumBlue, windowBackground);
         label->setBorder(true);
         label->setWordWrap(false);
@@ -146,12 +138,12 @@ void Form3::buildWorkArea()
         this->*heading.member = label;
     }
 
-    Bezeichnung1 = makeLabel(this, "Bezeichnung1", 5520, 1080, 3135, 4335);
+    Bezeichnung1 = ui::makeLabel(this, "Bezeichnung1", 5520, 1080, 3135, 4335);
     ui::setColors(Bezeichnung1, ui::colors::lightBlue, palette().color(QPalette::WindowText));
     Bezeichnung1->setFont(ui::designFont(kVerdana, 9.75, true));
     Bezeichnung1->setBorder(true);
 
-    Label4 = makeLabel(this, "Label4", 120, 5520, 8535, 255);
+    Label4 = ui::makeLabel(this, "Label4", 120, 5520, 8535, 255);
     ui::setColors(Label4, ui::colors::mediumBlue, ui::colors::white);
     Label4->setBorder(true);
     Label4->setWordWrap(false);

@@ -23,9 +23,7 @@ const KeyLine kKeys[] = {
 
 ui::Label *column(QWidget *parent, const char *name, int left, int width, Qt::Alignment align)
 {
-    auto *label = new ui::Label(parent);
-    label->setObjectName(QLatin1String(name));
-    ui::placeTwips(label, left, 360, width, 2055);
+    auto *label = ui::makeLabel(parent, name, left, 360, width, 2055);
     ui::setColors(label, ui::colors::lightBlue, ui::colors::textBlue);
     label->setFont(ui::designFont(QStringLiteral("Verdana"), 12, true));
     label->setWordWrap(false);

@@ -19,9 +19,7 @@ const char kWebAddress[] = "https://revaze.example.org";
 ui::Label *label(QWidget *parent, const char *name, const QRect &twips, const QColor &background, const QColor &text,
                  const QFont &font, Qt::Alignment align)
 {
-    auto *l = new ui::Label(parent);
-    l->setObjectName(QLatin1String(name));
-    ui::placeTwips(l, twips.x(), twips.y(), twips.width(), twips.height());
+    auto *l = ui::makeLabel(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
     ui::setColors(l, background, text);
     l->setFont(font);
     l->setAlignment(align);

@@ -61,14 +61,6 @@ const ModeText kModeNotice[] = {
     {"Du befindest dich jetzt im Quizmodus:", "Lies die Fragen und klicke die passende Antwort an."},
 };
 
-ui::Label *makeLabel(QWidget *parent, const char *name, const QRect &twips)
-{
-    auto *label = new ui::Label(parent);
-    label->setObjectName(QLatin1String(name));
-    ui::placeTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
-}
-
 // The look of the counter and of the answer header.
 void styleHeading(ui::Label *label)
 {
@@ -107,18 +99,18 @@ void Form1::buildTaskArea()
     addShape({ui::twipsRect(0, 0, 9975, 735), ui::colors::lightBlue, ui::colors::mediumBlue, 3});
     addShape({ui::twipsRect(5040, 1200, 4815, 6615), ui::colors::lightBlue, palette().color(QPalette::WindowText), 1});
 
-    Label1 = makeLabel(this, "Label1", {120, 830, 4815, 375});
+    Label1 = ui::makeLabel(this, "Label1", 120, 830, 4815, 375);
     styleHeading(Label1);
-    Bezeichnung5 = makeLabel(this, "Bezeichnung5", {5040, 830, 4815, 375});
+    Bezeichnung5 = ui::makeLabel(this, "Bezeichnung5", 5040, 830, 4815, 375);
     styleHeading(Bezeichnung5);
     Bezeichnung5->setCaption(QStringLiteral(" L ö s u n g   d e r   A u f g a b e "));
 
-    Bezeichnung1 = makeLabel(this, "Bezeichnung1", {5160, 1320, 4575, 6375});
+    Bezeichnung1 = ui::makeLabel(this, "Bezeichnung1", 5160, 1320, 4575, 6375);
     ui::setColors(Bezeichnung1, ui::colors::lightBlue, ui::colors::textBlue);
     Bezeichnung1->setFont(ui::designFont(kVerdana, 14.25, true));
 
     // Beyond the right edge of the client area: never seen, holds the answer.
-    Bezeichnung3 = makeLabel(this, "Bezeichnung3", {10200, 120, 1935, 375});
+    Bezeichnung3 = ui::makeLabel(this, "Bezeichnung3", 10200, 120, 1935, 375);
 
     Bild1 = new ui::PictureBox(this);
     Bild1->setObjectName(QStringLiteral("Bild1"));
@@ -180,7 +172,7 @@ void Form1::buildQuizPanel()
     void (Form1::*handlers[4])() = {&Form1::quiz1_Click, &Form1::quiz2_Click, &Form1::quiz3_Click, &Form1::quiz4_Click};
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "quiz" + QByteArray::number(i + 1);
-        quiz[i] = makeLabel(Picture1, name.constData(), {120, tops[i], 4575, 1695});
+        quiz[i] = ui::makeLabel(Picture1, name.constData(), 120, tops[i], 4575, 1695);
         ui::setColors(quiz[i], ui::colors::lightBlue, ui::colors::textBlue);
         quiz[i]->setFont(ui::designFont(kVerdana, 9.75, true));
         quiz[i]->setBorder(true);
@@ -322,8 +314,7 @@ void Form1::Bild8_Click()
         ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), QDir::currentPath(), this);
     if (folder.isEmpty())
         return;
-    const QString file = QDir(folder).filePath(QString::fromLatin1(tasklist::kTaskListFileName.data(),
-                                                                   qsizetype(tasklist::kTaskListFileName.size())));
+    const QString file = QString::fromStdString(tasklist::taskListPath(folder.toStdString()));
     tasklist::LoadResult loaded = tasklist::loadTaskList(file.toStdString());
     if (!loaded.ok) {
         const QString why = QFileInfo::exists(file)

@@ -1,5 +1,7 @@
 #include "label.h"
 
+#include "units.h"
+
 #include <QMouseEvent>
 
 namespace ui {
@@ -16,6 +18,14 @@ QString displayText(const QString &caption)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QChar('\r'), QChar('\n'));
     return text;
+}
+
+Label *makeLabel(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    placeTwips(label, left, top, width, height);
+    return label;
 }
 
 Label::Label(QWidget *parent) : QLabel(parent)

@@ -11,6 +11,11 @@ namespace ui {
 // a screenful of characters, so a runaway text cannot stall the layout.
 QString displayText(const QString &caption);
 
+class Label;
+
+// A label named `name`, placed in twips inside `parent`.
+Label *makeLabel(QWidget *parent, const char *name, int left, int top, int width, int height);
+
 class Label : public QLabel {
     Q_OBJECT
 public:
