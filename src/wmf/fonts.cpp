@@ -1,6 +1,9 @@
 #include "fonts.h"
 
+#include <QFont>
+#include <QFontInfo>
 #include <QHash>
+#include <QStringDecoder>
 
 namespace wmf {
 
@@ -113,6 +116,115 @@ QByteArray normalisedFace(const QByteArray &face)
     return face.trimmed().toLower();
 }
 
+// A face the system really has, not one fontconfig stands in for ("serif",
+// "Helvetica"), which GDI would not know either.
+bool isInstalled(const QString &face)
+{
+    QString found = QFontInfo(QFont(face)).family();
+    const qsizetype foundry = found.indexOf(QLatin1String(" [")); // "Nimbus Roman [urw]"
+    if (foundry > 0)
+        found.truncate(foundry);
+    return found.compare(face, Qt::CaseInsensitive) == 0;
+}
+
+bool isDoubleByte(int codePage)
+{
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
+}
+
+// Bytes that take the next byte along into one character.
+bool isLeadByte(int codePage, quint8 b)
+{
+    switch (codePage) {
+    case 932:
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 1361:
+        return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xDE) || (b >= 0xE0 && b <= 0xF9);
+    default:
+        return b >= 0x81 && b <= 0xFE;
+    }
+}
+
+// ICU's names for the Windows tables (its plain "cp949" is IBM's, without
+// the extra hangul). ICU has no Johab; that comes from its cp949 rows.
+const char *decoderName(int codePage)
+{
+    switch (codePage) {
+    case 932: return "windows-932";
+    case 936: return "windows-936";
+    case 950: return "windows-950";
+    default: return "windows-949";
+    }
+}
+
+// Johab spells hangul out in three five-bit fields: initial consonant,
+// vowel, final consonant, where 1 (2 for the vowel) stands for none.
+constexpr qint8 kJohabVowel[32] = {-1, -1, -1, 0,  1,  2,  3,  4,  -1, -1, 5,  6,  7,  8,  9,  10,
+                                   -1, -1, 11, 12, 13, 14, 15, 16, -1, -1, 17, 18, 19, 20, -1, -1};
+// Lone consonants as compatibility jamo, offsets from U+3131.
+constexpr quint8 kJamoInitial[19] = {0, 1, 3, 6, 7, 8, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29};
+constexpr quint8 kJamoFinal[27] = {0,  1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14,
+                                   15, 16, 17, 19, 20, 21, 22, 23, 25, 26, 27, 28, 29};
+
+char16_t johabHangul(quint16 code)
+{
+    const int i = (code >> 10) & 31, m = (code >> 5) & 31, f = code & 31;
+    if (i < 1 || i > 20 || (kJohabVowel[m] < 0 && m != 2) || f < 1 || f > 29 || f == 18)
+        return 0xFFFD;
+    const int l = i - 2, v = kJohabVowel[m], t = f >= 19 ? f - 2 : f - 1;
+    if (l >= 0 && v >= 0)
+        return char16_t(0xAC00 + (l * 21 + v) * 28 + t);
+    if (l >= 0 && t == 0)
+        return char16_t(0x3131 + kJamoInitial[l]);
+    if (l < 0 && v >= 0 && t == 0)
+        return char16_t(0x314F + v);
+    if (l < 0 && v < 0)
+        return t ? char16_t(0x3131 + kJamoFinal[t - 1]) : char16_t(0x3164);
+    return 0xFFFD;
+}
+
+// Johab's symbols and hanja are the KS X 1001 rows that cp949 keeps as EUC-KR.
+QString johab(quint8 lead, quint8 trail, QStringDecoder &cp949)
+{
+    if (lead <= 0xD3)
+        return QChar(johabHangul(quint16(lead << 8 | trail)));
+    const bool trailOk = (trail >= 0x31 && trail <= 0x7E) || (trail >= 0x91 && trail <= 0xFE);
+    const bool jamoRow = lead == 0xDA && trail >= 0xA1 && trail <= 0xD3; // Johab spells these as hangul
+    if (lead < 0xD9 || !trailOk || jamoRow)
+        return QChar(0xFFFD);
+    const int row = lead < 0xE0 ? 2 * (lead - 0xD9) : 2 * lead - 0x197;
+    const int cell = trail < 0x91 ? trail - 0x31 : trail - 0x43;
+    const char euc[2] = {char(0xA1 + row + cell / 94), char(0xA1 + cell % 94)};
+    return cp949.decode(QByteArrayView(euc, 2));
+}
+
+// East Asian text: one or two bytes a character. Each unit is decoded on its
+// own, so a stray lead byte costs one character and not the rest of the run.
+QString decodeDoubleByte(const QByteArray &bytes, int codePage, QStringDecoder &codec, std::vector<int> *charBytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const quint8 b = quint8(bytes[i]);
+        const int n = isLeadByte(codePage, b) && i + 1 < bytes.size() ? 2 : 1;
+        const qsizetype before = out.size();
+        if (b < 0x80) // ICU's Japanese table swaps some control codes
+            out.append(QChar(char16_t(b)));
+        else if (codePage == 1361 && n == 2)
+            out.append(johab(b, quint8(bytes[i + 1]), codec));
+        else
+            out.append(QString(codec.decode(QByteArrayView(bytes.constData() + i, n))));
+        if (out.size() == before)
+            out.append(QChar(0xFFFD));
+        if (charBytes) { // the unit's bytes go with its first character
+            charBytes->push_back(n);
+            charBytes->resize(size_t(out.size()), 0);
+        }
+        i += n;
+    }
+    return out;
+}
+
 } // namespace
 
 QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
@@ -122,8 +234,11 @@ QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
         if (key == e.windows)
             return QString::fromLatin1(e.family);
     }
-    if (!key.isEmpty() && !(pitchAndFamily & 0xF0) && !(pitchAndFamily & 3))
-        return QString::fromLatin1(faceName.trimmed()); // a real family name: let fontconfig look
+    // GDI goes by the face name first; pitch and family only choose a stand-in
+    // for a face it does not have. Without either, fontconfig may know better.
+    const QString face = QString::fromLatin1(faceName.trimmed());
+    if (!face.isEmpty() && ((pitchAndFamily & 0xF3) == 0 || isInstalled(face)))
+        return face;
     const int family = pitchAndFamily & 0xF0;
     if (family == 0x10)
         return QStringLiteral("Liberation Serif");
@@ -161,16 +276,44 @@ int codePageForCharSet(quint8 charSet)
         return 1254;
     case 186:
         return 1257;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 163:
+        return 1258;
+    case 222:
+        return 874;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
     default:
         return -1;
     }
 }
 
-QString decodeText(const QByteArray &bytes, quint8 charSet, const QByteArray &faceName)
+QString decodeText(const QByteArray &bytes, quint8 charSet, const QByteArray &faceName, std::vector<int> *charBytes)
 {
+    if (charBytes)
+        charBytes->clear();
     QString out;
     out.reserve(bytes.size());
     const SymbolFace sym = symbolFace(faceName);
+    const int codePage = codePageForCharSet(charSet);
+    if (sym == SymbolFace::None && isDoubleByte(codePage)) {
+        QStringDecoder codec(decoderName(codePage), QStringConverter::Flag::Stateless);
+        if (codec.isValid()) // Qt without ICU: the bytes as Latin-1, as before
+            return decodeDoubleByte(bytes, codePage, codec, charBytes);
+    }
+    if (charBytes)
+        charBytes->assign(size_t(bytes.size()), 1);
     if (sym == SymbolFace::Symbol) {
         for (char c : bytes) {
             const quint8 b = quint8(c);
@@ -194,13 +337,17 @@ QString decodeText(const QByteArray &bytes, quint8 charSet, const QByteArray &fa
         return out;
     }
     const char16_t *upper = nullptr;
-    switch (codePageForCharSet(charSet)) {
+    switch (codePage) {
     case 1250: upper = kCp1250; break;
     case 1251: upper = kCp1251; break;
     case 1252: upper = kCp1252; break;
     case 1253: upper = kCp1253; break;
     case 1254: upper = kCp1254; break;
+    case 1255: upper = kCp1255; break;
+    case 1256: upper = kCp1256; break;
     case 1257: upper = kCp1257; break;
+    case 1258: upper = kCp1258; break;
+    case 874: upper = kCp874; break;
     default: break;
     }
     for (char c : bytes) {

@@ -663,7 +663,8 @@ void Player::drawText(const TextRun &run, bool ext)
     applyClip();
     resolveFont();
     const LogFont &lf = m_dc.font.lf;
-    const QString text = decodeText(run.text, lf.charSet, lf.faceName);
+    std::vector<int> charBytes;
+    const QString text = decodeText(run.text, lf.charSet, lf.faceName, &charBytes);
     const double k = m_fc.scale;
     const double sxAbs = std::abs(m_sx);
     QFontMetricsF fm(m_fc.font);
@@ -680,12 +681,15 @@ void Player::drawText(const TextRun &run, bool ext)
     if (m_dc.breakCount > 0)
         breaks = qMin(breaks, int(m_dc.breakCount));
     int spacesSeen = 0;
+    size_t byte = 0; // the spacing array has an entry per byte, two for a double-byte character
     for (int i = 0; i < text.size(); ++i) {
-        double a;
+        double a = 0;
         if (haveDx) {
-            a = run.dx[pdy ? 2 * size_t(i) : size_t(i)] * sxAbs;
-            if (pdy)
-                rise[size_t(i)] = run.dx[2 * size_t(i) + 1] * std::abs(m_sy);
+            for (int n = charBytes[size_t(i)]; n > 0; --n, ++byte) {
+                a += run.dx[pdy ? 2 * byte : byte] * sxAbs;
+                if (pdy)
+                    rise[size_t(i)] += run.dx[2 * byte + 1] * std::abs(m_sy);
+            }
         } else {
             a = fm.horizontalAdvance(text[i]) * k * m_fc.stretch + m_dc.charExtra * sxAbs;
             if (text[i] == QLatin1Char(' ') && m_dc.breakExtra && spacesSeen++ < breaks)

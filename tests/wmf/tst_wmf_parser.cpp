@@ -366,6 +366,25 @@ private slots:
         QTest::newRow("cp1253") << QByteArray("\xe1") << 161 << QByteArray("Arial") << QString::fromUtf8("α");
         QTest::newRow("cp1254") << QByteArray("\xf0") << 162 << QByteArray("Arial") << QString::fromUtf8("ğ");
         QTest::newRow("cp1257") << QByteArray("\xe0") << 186 << QByteArray("Arial") << QString::fromUtf8("ą");
+        QTest::newRow("cp1255") << QByteArray("\xf9\xec\xe5\xed") << 177 << QByteArray("Arial") << QString::fromUtf8("שלום");
+        QTest::newRow("cp1256") << QByteArray("\xe3\xd1\xcd\xc8\xc7") << 178 << QByteArray("Arial")
+                                << QString::fromUtf8("مرحبا");
+        QTest::newRow("cp1258 tone mark") << QByteArray("Vi\xea\xf2t\xfe") << 163 << QByteArray("Arial")
+                                          << QString::fromUtf8("Viê\u0323t₫");
+        QTest::newRow("cp874") << QByteArray("\xca\xc7\xd1\xca\xb4\xd5") << 222 << QByteArray("Tahoma")
+                               << QString::fromUtf8("สวัสดี");
+        QTest::newRow("cp949 signs") << QByteArray("24\xa1\xbf" "16 \xa1\xe6") << 129 << QByteArray("DejaVu Sans")
+                                     << QString::fromUtf8("24×16 →");
+        QTest::newRow("cp949 extended hangul") << QByteArray("\x8c\x63\xc7\xd1") << 129 << QByteArray("Gulim")
+                                               << QString::fromUtf8("똠한");
+        QTest::newRow("cp932") << QByteArray("\x82\xa0\x83\x41\xb1\\") << 128 << QByteArray("MS Gothic")
+                               << QString::fromUtf8("あアｱ\\");
+        QTest::newRow("cp936") << QByteArray("\xc4\xe3\xba\xc3") << 134 << QByteArray("SimSun") << QString::fromUtf8("你好");
+        QTest::newRow("cp950") << QByteArray("\xa7\x41\xa6\x6e") << 136 << QByteArray("MingLiU") << QString::fromUtf8("你好");
+        QTest::newRow("johab") << QByteArray("\x88\x61\xd0\x65\x99\xb1 \xd9\x68\xf7\xd3") << 130 << QByteArray("Gulim")
+                               << QString::fromUtf8("가한똠 ※漢");
+        QTest::newRow("stray lead byte at the end") << QByteArray("a\xa1") << 129 << QByteArray("Arial")
+                                                    << QString::fromUtf8("a\uFFFD");
         QTest::newRow("symbol face beats charset") << QByteArray("abp\xb3") << 1 << QByteArray("Symbol")
                                                    << QString::fromUtf8("αβπ≥");
         QTest::newRow("wingdings") << QByteArray("J\xfc") << 2 << QByteArray("Wingdings") << QString::fromUtf8("☺✔");
@@ -378,6 +397,32 @@ private slots:
         QFETCH(QByteArray, face);
         QFETCH(QString, text);
         QCOMPARE(wmf::decodeText(bytes, quint8(charSet), face), text);
+    }
+
+    // The spacing array of double-byte text has an entry per byte.
+    void bytesPerCharacter_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("charSet");
+        QTest::addColumn<QList<int>>("charBytes");
+        QTest::newRow("cp1252") << QByteArray("a\xc4") << 0 << QList<int>{1, 1};
+        QTest::newRow("symbol") << QByteArray("ab") << 2 << QList<int>{1, 1};
+        QTest::newRow("cp949") << QByteArray("2\xa1\xe6" "4") << 129 << QList<int>{1, 2, 1};
+        QTest::newRow("cp932 half-width kana") << QByteArray("\xb1\x82\xa0") << 128 << QList<int>{1, 2};
+        QTest::newRow("johab") << QByteArray("\x88\x61x") << 130 << QList<int>{2, 1};
+        QTest::newRow("stray lead byte") << QByteArray("a\xa1") << 129 << QList<int>{1, 1};
+        QTest::newRow("bad trail byte") << QByteArray("\x81\x20") << 129 << QList<int>{2, 0};
+    }
+
+    void bytesPerCharacter()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, charSet);
+        QFETCH(QList<int>, charBytes);
+        std::vector<int> got;
+        const QString text = wmf::decodeText(bytes, quint8(charSet), "Arial", &got);
+        QCOMPARE(QList<int>(got.begin(), got.end()), charBytes);
+        QCOMPARE(qsizetype(got.size()), text.size());
     }
 
     void faceTable_data()
@@ -394,6 +439,11 @@ private slots:
         QTest::newRow("Wingdings") << QByteArray("Wingdings") << 0 << "DejaVu Sans";
         QTest::newRow("empty roman") << QByteArray() << 0x12 << "Liberation Serif";
         QTest::newRow("unknown fixed") << QByteArray("Foo Mono") << 0x31 << "Liberation Mono";
+        QTest::newRow("table beats family") << QByteArray("Courier New") << 0x12 << "Liberation Mono";
+        QTest::newRow("installed, variable pitch") << QByteArray("DejaVu Sans") << 0x02 << "DejaVu Sans";
+        QTest::newRow("installed, roman") << QByteArray("Liberation Mono") << 0x12 << "Liberation Mono";
+        QTest::newRow("unknown, variable pitch") << QByteArray("Foo Serif") << 0x02 << "Liberation Sans";
+        QTest::newRow("unknown, no hints") << QByteArray("Foo Serif") << 0 << "Foo Serif";
         QTest::newRow("empty") << QByteArray() << 0 << "Liberation Sans";
     }
 

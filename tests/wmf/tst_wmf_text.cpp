@@ -38,6 +38,41 @@ QList<int> inkColumns(const QImage &img, int y0, int y1)
     return starts;
 }
 
+// A line of text in the given face, enough letters to tell the families apart.
+QImage faceSample(const QByteArray &face, int pitchAndFamily)
+{
+    wmf::Writer w = pixelWriter(320, 60);
+    wmf::FontOptions f;
+    f.face = face;
+    f.height = -30;
+    f.pitchAndFamily = pitchAndFamily;
+    w.selectObject(w.createFont(f));
+    w.setBkMode(1);
+    w.setTextAlign(24);
+    w.textOut(5, 45, "Hxg iiiWWW 0123");
+    return render(w);
+}
+
+// "2→4×6" in the given font, at the same pixel size every time.
+QImage signsSample(const QByteArray &face, int charSet, const QByteArray &text, int options,
+                   const QVector<qint16> &dx)
+{
+    wmf::Writer w = pixelWriter(200, 60);
+    wmf::FontOptions f;
+    f.face = face;
+    f.height = -30;
+    f.charSet = charSet;
+    f.pitchAndFamily = 0x02;
+    w.selectObject(w.createFont(f));
+    w.setBkMode(1);
+    w.setTextAlign(24);
+    if (options < 0)
+        w.textOut(10, 45, text);
+    else
+        w.extTextOut(10, 45, options, nullptr, text, dx);
+    return render(w);
+}
+
 } // namespace
 
 class TestWmfText : public QObject {
@@ -228,6 +263,82 @@ private slots:
         const QImage img = render(w);
         const QRect ink = inkBox(img);
         EXPECT_PIXEL(img, ink.center().x(), ink.center().y(), qRgb(255, 0, 0));
+    }
+
+    // GDI takes a face it has whatever pitch and family say (LibreOffice
+    // writes VARIABLE_PITCH for everything); they only pick a stand-in for a
+    // face it lacks. Each row must look like the family named, and unlike
+    // the other one.
+    void faceNameBeforePitchAndFamily_data()
+    {
+        QTest::addColumn<QByteArray>("face");
+        QTest::addColumn<int>("pitchAndFamily");
+        QTest::addColumn<QByteArray>("family");
+        QTest::addColumn<QByteArray>("other");
+        QTest::newRow("DejaVu Sans, variable pitch") << QByteArray("DejaVu Sans") << 0x02 << QByteArray("DejaVu Sans")
+                                                     << QByteArray("Liberation Sans");
+        QTest::newRow("Liberation Serif, variable pitch")
+            << QByteArray("Liberation Serif") << 0x02 << QByteArray("Liberation Serif")
+            << QByteArray("Liberation Sans");
+        QTest::newRow("Liberation Mono, variable pitch")
+            << QByteArray("Liberation Mono") << 0x02 << QByteArray("Liberation Mono") << QByteArray("Liberation Sans");
+        QTest::newRow("installed face, swiss family")
+            << QByteArray("Liberation Serif") << 0x22 << QByteArray("Liberation Serif")
+            << QByteArray("Liberation Sans");
+        QTest::newRow("installed face, other case, roman")
+            << QByteArray("dejavu serif") << 0x12 << QByteArray("DejaVu Serif") << QByteArray("Liberation Serif");
+        QTest::newRow("Windows face, wrong family") << QByteArray("Times New Roman") << 0x32
+                                                    << QByteArray("Liberation Serif") << QByteArray("Liberation Mono");
+        QTest::newRow("unknown face, roman") << QByteArray("Foo Roman") << 0x12 << QByteArray("Liberation Serif")
+                                             << QByteArray("Liberation Sans");
+        QTest::newRow("unknown face, fixed pitch") << QByteArray("Foo Mono") << 0x31 << QByteArray("Liberation Mono")
+                                                   << QByteArray("Liberation Sans");
+        QTest::newRow("unknown face, variable pitch") << QByteArray("Foo Sans") << 0x02
+                                                      << QByteArray("Liberation Sans") << QByteArray("DejaVu Sans");
+        QTest::newRow("fontconfig alias is no face") << QByteArray("serif") << 0x22 << QByteArray("Liberation Sans")
+                                                     << QByteArray("DejaVu Serif");
+    }
+
+    void faceNameBeforePitchAndFamily()
+    {
+        QFETCH(QByteArray, face);
+        QFETCH(int, pitchAndFamily);
+        QFETCH(QByteArray, family);
+        QFETCH(QByteArray, other);
+        const QImage img = faceSample(face, pitchAndFamily);
+        QVERIFY(!inkBox(img).isEmpty());
+        QVERIFY2(img == faceSample(family, 0), "not drawn in the expected family");
+        QVERIFY2(img != faceSample(other, 0), "drawn in the stand-in family");
+    }
+
+    // Hangul Windows (charset 129) writes "→" as A1 E6 and "×" as A1 BF and
+    // spaces the text byte by byte. The Symbol font has the same signs in one
+    // byte each (AE, B4) and is drawn with DejaVu Sans as well, so with the
+    // advances of the two bytes added up both must give the same pixels.
+    void doubleByteText_data()
+    {
+        QTest::addColumn<int>("options"); // -1: TEXTOUT
+        QTest::addColumn<QVector<qint16>>("dx");
+        QTest::addColumn<QVector<qint16>>("symbolDx");
+        QTest::newRow("no spacing array") << -1 << QVector<qint16>() << QVector<qint16>();
+        QTest::newRow("dx per byte") << 0 << QVector<qint16>{20, 10, 15, 20, 12, 13, 20}
+                                     << QVector<qint16>{20, 25, 20, 25, 20};
+        QTest::newRow("dx and dy per byte")
+            << 0x2000 << QVector<qint16>{20, 0, 10, 3, 15, 4, 20, 0, 12, -2, 13, -3, 20, 0}
+            << QVector<qint16>{20, 0, 25, 7, 20, 0, 25, -5, 20, 0};
+    }
+
+    void doubleByteText()
+    {
+        QFETCH(int, options);
+        QFETCH(QVector<qint16>, dx);
+        QFETCH(QVector<qint16>, symbolDx);
+        const QImage hangul = signsSample("DejaVu Sans", 129, "2\xa1\xe6" "4\xa1\xbf" "6", options, dx);
+        const QImage symbol = signsSample("Symbol", 2, "2\xae" "4\xb4" "6", options, symbolDx);
+        QVERIFY(!inkBox(symbol).isEmpty());
+        QVERIFY2(hangul == symbol, qPrintable(QStringLiteral("ink %1 wide, expected %2")
+                                                  .arg(inkBox(hangul).width())
+                                                  .arg(inkBox(symbol).width())));
     }
 
     void symbolAndUmlautsDraw()
