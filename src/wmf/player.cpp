@@ -334,7 +334,6 @@ void Player::preparePen()
     case 1: c = qRgb(0, 0, 0); break;
     case 16: c = qRgb(255, 255, 255); break;
     case 4: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
-    case 6: c = qRgb(255, 255, 255); break; // R2_NOT: drawn as a difference with white
     default: break;
     }
     const double w = penWidthDevice();
@@ -398,31 +397,50 @@ QBrush Player::brushFor(const BrushObj &b)
     }
 }
 
+namespace {
+
+// The raster operations that combine the pen or brush with the picture
+// bit by bit; the others only choose a colour (black, white, the colour or
+// its inverse) or draw nothing.
+std::optional<QPainter::CompositionMode> rasterOperation(int rop2)
+{
+    switch (rop2) {
+    case 2: return QPainter::RasterOp_NotSourceAndNotDestination; // R2_NOTMERGEPEN
+    case 3: return QPainter::RasterOp_NotSourceAndDestination;    // R2_MASKNOTPEN
+    case 5: return QPainter::RasterOp_SourceAndNotDestination;    // R2_MASKPENNOT
+    case 6: return QPainter::RasterOp_NotDestination;             // R2_NOT
+    case 7: return QPainter::RasterOp_SourceXorDestination;       // R2_XORPEN
+    case 8: return QPainter::RasterOp_NotSourceOrNotDestination;  // R2_NOTMASKPEN
+    case 9: return QPainter::RasterOp_SourceAndDestination;       // R2_MASKPEN
+    case 10: return QPainter::RasterOp_NotSourceXorDestination;   // R2_NOTXORPEN
+    case 12: return QPainter::RasterOp_NotSourceOrDestination;    // R2_MERGENOTPEN
+    case 14: return QPainter::RasterOp_SourceOrNotDestination;    // R2_MERGEPENNOT
+    case 15: return QPainter::RasterOp_SourceOrDestination;       // R2_MERGEPEN
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
 bool Player::beginRop2()
 {
-    switch (m_dc.rop2) {
-    case 11: // R2_NOP
+    if (m_dc.rop2 == 11) // R2_NOP
         return false;
-    case 6:  // R2_NOT
-    case 7:  // R2_XORPEN
-        m_p.setCompositionMode(QPainter::CompositionMode_Difference);
-        break;
-    case 9:  // R2_MASKPEN
-        m_p.setCompositionMode(QPainter::CompositionMode_Multiply);
-        break;
-    case 15: // R2_MERGEPEN
-        m_p.setCompositionMode(QPainter::CompositionMode_Screen);
-        break;
-    default:
-        break;
+    if (const auto op = rasterOperation(m_dc.rop2)) {
+        // GDI's raster operations work on whole pixels: a half-covered pixel
+        // mixed twice does not undo itself, which dims XOR-drawn gradients.
+        m_p.setRenderHint(QPainter::Antialiasing, false);
+        m_p.setCompositionMode(*op);
     }
     return true;
 }
 
 void Player::endRop2()
 {
-    if (m_dc.rop2 == 6 || m_dc.rop2 == 7 || m_dc.rop2 == 9 || m_dc.rop2 == 15)
-        m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!rasterOperation(m_dc.rop2))
+        return;
+    m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_p.setRenderHint(QPainter::Antialiasing, true); // as play() has it everywhere else
 }
 
 void Player::setClip(const QRegion &region)

@@ -498,6 +498,92 @@ private slots:
         EXPECT_PIXEL(img, 30, 10, onWhite);
     }
 
+    // The mixing raster operations work bit by bit, as GDI's do.
+    void bitwiseRop2_data()
+    {
+        QTest::addColumn<int>("rop2");
+        QTest::addColumn<QRgb>("result"); // brush #c86432 over grey #808080
+        QTest::newRow("notmergepen") << 2 << qRgb(0x37, 0x1b, 0x4d);
+        QTest::newRow("masknotpen") << 3 << qRgb(0x00, 0x80, 0x80);
+        QTest::newRow("maskpennot") << 5 << qRgb(0x48, 0x64, 0x32);
+        QTest::newRow("not") << 6 << qRgb(0x7f, 0x7f, 0x7f);
+        QTest::newRow("xor") << 7 << qRgb(0x48, 0xe4, 0xb2);
+        QTest::newRow("notmaskpen") << 8 << qRgb(0x7f, 0xff, 0xff);
+        QTest::newRow("mask") << 9 << qRgb(0x80, 0x00, 0x00);
+        QTest::newRow("notxor") << 10 << qRgb(0xb7, 0x1b, 0x4d);
+        QTest::newRow("mergenotpen") << 12 << qRgb(0xb7, 0x9b, 0xcd);
+        QTest::newRow("mergepennot") << 14 << qRgb(0xff, 0x7f, 0x7f);
+        QTest::newRow("merge") << 15 << qRgb(0xc8, 0xe4, 0xb2);
+    }
+
+    void bitwiseRop2()
+    {
+        QFETCH(int, rop2);
+        QFETCH(QRgb, result);
+        wmf::Writer w = pixelWriter(20, 20);
+        nullPen(w);
+        solidBrush(w, qRgb(0x80, 0x80, 0x80));
+        w.rectangle(0, 0, 21, 21);
+        solidBrush(w, qRgb(0xc8, 0x64, 0x32));
+        w.setROP2(rop2);
+        w.ellipse(2, 2, 18, 18);
+        const QImage img = render(w);
+        QVERIFY2(img.pixel(10, 10) == (result | 0xff000000), qPrintable(wmftest::hex(img.pixel(10, 10))));
+        QCOMPARE(img.pixel(0, 0), qRgb(0x80, 0x80, 0x80));
+    }
+
+    // An XOR shape drawn twice leaves no trace, edges included.
+    void xorTwiceLeavesNothing()
+    {
+        wmf::Writer w = pixelWriter(40, 40);
+        nullPen(w);
+        solidBrush(w, qRgb(0x30, 0xa0, 0x55));
+        w.setROP2(7);
+        w.ellipse(3, 5, 37, 33);
+        w.ellipse(3, 5, 37, 33);
+        w.selectObject(w.createPen(0, 3, QColor(200, 20, 20)));
+        w.polyline(QPolygon({{2, 2}, {30, 12}, {8, 36}}));
+        w.polyline(QPolygon({{2, 2}, {30, 12}, {8, 36}}));
+        const QImage img = render(w);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                QVERIFY2(img.pixel(x, y) == qRgb(255, 255, 255), qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+    }
+
+    // LibreOffice's gradients: stripes a third of a pixel tall drawn with XOR,
+    // the shape filled black, the same stripes again. On the black the second
+    // pass leaves every stripe's colour at full strength, but only if the
+    // XOR covers whole pixels; half-covered ones come out dimmed.
+    void xorGradientAroundBlackFill()
+    {
+        wmf::Writer w;
+        w.setBounds(QRect(0, 0, 200, 100), 320); // 0.3 px a unit: 60 x 30 px
+        nullPen(w);
+        auto colourAt = [](int y) { return qRgb(255 - y * 255 / 99, 0, y * 255 / 99); };
+        auto stripes = [&] {
+            w.setROP2(7);
+            int brush = -1;
+            for (int y = 0; y < 100; ++y) {
+                const int next = w.createBrush(0, QColor(colourAt(y)));
+                w.selectObject(next);
+                if (brush >= 0)
+                    w.deleteObject(brush);
+                brush = next;
+                w.polygon(QPolygon({QPoint(20, y), QPoint(180, y), QPoint(180, y + 1), QPoint(20, y + 1)}));
+            }
+        };
+        stripes();
+        w.setROP2(13);
+        solidBrush(w, kBlack);
+        w.polygon(QPolygon({QPoint(20, 0), QPoint(180, 0), QPoint(180, 100), QPoint(20, 100)}));
+        stripes();
+        const QImage img = render(w);
+        QCOMPARE(img.size(), QSize(60, 30));
+        for (int y : {1, 8, 15, 22, 28})
+            EXPECT_PIXEL(img, 30, y, colourAt(int((y + 0.5) / 0.3)));
+        EXPECT_PIXEL(img, 3, 15, kWhite);
+    }
+
     void polyFillModes_data()
     {
         QTest::addColumn<int>("mode");
