@@ -1,4 +1,5 @@
 // make_samples OUTDIR: writes the sample pictures as placeable metafiles.
+// make_samples --clip-art FILE: writes the 2,000-record picture the benchmark times.
 #include "pictures.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,17 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--clip-art")) {
+        QFile f(args[2]);
+        const QByteArray data = samples::clipArt();
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(data) != data.size()) {
+            std::fprintf(stderr, "make_samples: cannot write %s\n", qPrintable(args[2]));
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make_samples OUTDIR\n");
+        std::fprintf(stderr, "usage: make_samples OUTDIR | --clip-art FILE\n");
         return 2;
     }
     const QDir dir(args[1]);
