@@ -17,8 +17,6 @@ namespace {
 constexpr int kHuge = 1 << 24;     // "the whole device" for clip arithmetic
 constexpr int kMaxClipRects = 4096; // beyond this, further clip changes are ignored
 
-enum { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5, BS_DIBPATTERNPT = 6 };
-enum { PS_SOLID = 0, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME, PS_USERSTYLE, PS_ALTERNATE };
 enum { TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
 enum { ETO_OPAQUE = 2, ETO_CLIPPED = 4, ETO_PDY = 0x2000 };
 enum { kRect, kEllipse, kRoundRect };
@@ -204,6 +202,7 @@ void Player::play()
     m_p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     m_p.setRenderHint(QPainter::TextAntialiasing, true);
     m_p.setBrushOrigin(0, 0);
+    setUpDirect();
 
     m_dc = DC();
     m_dc.mapMode = m_frame.mapMode;
@@ -347,12 +346,13 @@ void Player::preparePen()
     }
     switch (pen.style & 0xF000) {
     case 0x1000: qp.setJoinStyle(Qt::BevelJoin); break;
-    case 0x2000: qp.setJoinStyle(Qt::MiterJoin); break;
+    case 0x2000: qp.setJoinStyle(Qt::SvgMiterJoin); break;
     default: qp.setJoinStyle(Qt::RoundJoin); break;
     }
+    qp.setMiterLimit(10); // GDI's: mitres up to ten pen widths long, bevels beyond, as SvgMiterJoin does
     if (w <= 1.0) { // styled lines exist only for one-pixel pens; patterns count device pixels
         qp.setCapStyle(isDashed() ? Qt::FlatCap : Qt::SquareCap);
-        qp.setJoinStyle(Qt::MiterJoin);
+        qp.setJoinStyle(Qt::SvgMiterJoin);
         switch (style) {
         case PS_DASH: qp.setDashPattern({18, 6}); break;
         case PS_DOT: qp.setDashPattern({3, 3}); break;
@@ -471,6 +471,7 @@ void Player::applyClip()
         m_p.setClipPath(m_outerClipPath);
     if (m_dc.hasClip)
         m_p.setClipRegion(m_dc.clip, Qt::IntersectClip);
+    updateDirectClip();
 }
 
 void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners)
@@ -478,6 +479,10 @@ void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke,
     applyClip();
     if (!beginRop2())
         return;
+    if (directFillAndStroke(fill, stroke, squareCorners)) {
+        endRop2();
+        return;
+    }
     m_p.setBackgroundMode(m_dc.bkMode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
     m_p.setBackground(QColor::fromRgb(m_dc.bkColor));
     if (!fill.isEmpty() && brushVisible(m_dc.brush)) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "parser.h"
+#include "rasterizer.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,6 +17,8 @@
 
 namespace wmf {
 
+enum { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5, BS_DIBPATTERNPT = 6 };
+enum { PS_SOLID = 0, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME, PS_USERSTYLE, PS_ALTERNATE };
 enum MapMode { MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS, MM_ISOTROPIC, MM_ANISOTROPIC };
 
 // The picture frame: natural size plus the mapping playback starts with.
@@ -113,6 +116,11 @@ private:
     QRect deviceRect(int l, int t, int r, int b) const;
 
     void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners);
+    // Solid fills and strokes go straight into the image when the painter
+    // paints into one with nothing but scaling; false leaves it to QPainter.
+    void setUpDirect();
+    void updateDirectClip();
+    bool directFillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners);
     void drawBoxShape(const Record &r, int kind);
     void drawArcShape(const Record &r, int kind);
     void drawPolyline(const std::vector<QPoint> &pts);
@@ -139,6 +147,13 @@ private:
     bool m_penDirty = true;
     QPen m_qpen;
     bool m_clipDirty = false;
+    QImage *m_direct = nullptr;   // the image being painted, when drawing into it directly
+    QTransform m_toImage;         // device pixels → image pixels
+    double m_imageScale = 1;
+    bool m_directClipOk = false;  // the current clip is simple enough for the rasterizer
+    Rasterizer m_raster;
+    Contours m_shape;
+    std::vector<QPointF> m_line;
     PlayStats m_stats;
     qint64 m_bitmapBudget = 4 * limits::kMaxBitmapPixels;
     qint64 m_pointBudget = 4000000;
