@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace ui {
 
@@ -31,6 +32,7 @@ bool PictureBox::loadPicture(const QString &storedName, QString *error)
 void PictureBox::setPicture(const Picture &picture)
 {
     m_picture = picture;
+    m_shown = QImage();
     update();
 }
 
@@ -49,10 +51,32 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setClipRect(rect());
-    if (!m_icon.isNull())
+    if (!m_icon.isNull()) {
         painter.drawPixmap(0, 0, m_icon);
-    if (!m_picture.isNull())
-        m_picture.draw(painter);
+        if (!m_picture.isNull())
+            m_picture.draw(painter);
+        return;
+    }
+    if (m_picture.isNull())
+        return;
+    // Only the part inside the box shows, drawn on the box's background as
+    // if straight onto the box, at the screen's pixel density.
+    const qreal dpr = devicePixelRatioF();
+    const QSize shown = m_picture.size().boundedTo(size());
+    const QColor background = palette().color(backgroundRole());
+    if (shown.isEmpty())
+        return;
+    if (m_shown.isNull() || m_shown.devicePixelRatio() != dpr || m_shownSize != shown
+        || m_shownBackground != background) {
+        m_shown = QImage(QSize(qCeil(shown.width() * dpr), qCeil(shown.height() * dpr)), QImage::Format_ARGB32_Premultiplied);
+        m_shown.setDevicePixelRatio(dpr);
+        m_shown.fill(background);
+        m_shownSize = shown;
+        m_shownBackground = background;
+        QPainter onImage(&m_shown);
+        m_picture.draw(onImage);
+    }
+    painter.drawImage(QPointF(0, 0), m_shown);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 
 #include "picturefile.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -35,6 +36,10 @@ protected:
 private:
     Picture m_picture;
     QPixmap m_icon;
+    // The picture as shown, played once: repaints only copy it.
+    QImage m_shown;
+    QSize m_shownSize;
+    QColor m_shownBackground;
 };
 
 } // namespace ui
