@@ -307,6 +307,46 @@ QPointF Player::strokeOffset() const
     return odd ? QPointF(m_ox, m_oy) : QPointF(0, 0);
 }
 
+// GDI draws one-pixel lines through whole device pixels: points are rounded
+// to the pixel grid and the line lights the pixels they name. Drawn through
+// those pixels' centres, such lines stay crisp under any mapping instead of
+// greying two rows of pixels.
+bool Player::hairline() const
+{
+    return penVisible() && penWidthDevice() <= 1.0;
+}
+
+// A corner of a filled outline: on the pixel grid under a one-pixel pen, so
+// the fill stays under the crisp line drawn outlineShift() from it.
+QPointF Player::outlinePoint(int x, int y) const
+{
+    const QPointF p = map(x, y);
+    return hairline() ? QPointF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5)) : p;
+}
+
+QPointF Player::outlineShift() const
+{
+    return hairline() ? QPointF(0.5, 0.5) : strokeOffset();
+}
+
+QPointF Player::strokePoint(int x, int y) const
+{
+    return outlinePoint(x, y) + outlineShift();
+}
+
+// The box a shape's outline runs in: the pen's centre line through the
+// outermost pixels inside the box (right and bottom edges are exclusive).
+QRectF Player::outlineBox(const QRectF &box) const
+{
+    if (hairline()) {
+        const QRectF pixels(QPointF(std::round(box.left()), std::round(box.top())),
+                            QPointF(std::round(box.right()), std::round(box.bottom())));
+        return pixels.adjusted(0.5, 0.5, -0.5, -0.5);
+    }
+    const QPointF o = strokeOffset();
+    return QRectF(box.left() + o.x(), box.top() + o.y(), box.width() - 2 * m_ox, box.height() - 2 * m_oy);
+}
+
 double Player::penWidthDevice() const
 {
     if (m_dc.pen.width <= 0)
@@ -528,11 +568,8 @@ void Player::drawBoxShape(const Record &r, int kind)
         ++m_stats.invalid;
         return;
     }
-    // Right and bottom edges are exclusive; the outline runs through the
-    // centres of the outermost pixels that are still inside.
     const double ex = 2 * m_ox, ey = 2 * m_oy;
-    const QPointF o = strokeOffset();
-    QRectF outline(box.left() + o.x(), box.top() + o.y(), box.width() - ex, box.height() - ey);
+    QRectF outline = outlineBox(box);
     if (outline.width() < 0)
         outline.setWidth(0);
     if (outline.height() < 0)
@@ -568,10 +605,10 @@ void Player::drawArcShape(const Record &r, int kind)
         return;
     }
     const QRectF box = mapRect(r.i16(7), r.i16(6), r.i16(5), r.i16(4));
-    const QPointF o = strokeOffset();
-    QRectF outline(box.left() + o.x(), box.top() + o.y(), box.width() - 2 * m_ox, box.height() - 2 * m_oy);
+    const QRectF outline = outlineBox(box);
     if (outline.width() <= 0 || outline.height() <= 0)
         return;
+    const QPointF o = outline.topLeft() - box.topLeft();
     const QPointF start = map(r.i16(3), r.i16(2));
     const QPointF end = map(r.i16(1), r.i16(0));
     // Arcs run counter-clockwise as seen on the device, whatever the mapping.
@@ -607,7 +644,7 @@ void Player::drawPolyline(const std::vector<QPoint> &pts)
     QPolygonF poly;
     poly.reserve(int(pts.size()));
     for (const QPoint &p : pts)
-        poly << map(p.x(), p.y()) + strokeOffset();
+        poly << strokePoint(p.x(), p.y());
     // GDI leaves out the last pixel of a line; for thin pens that is visible.
     if (penWidthDevice() <= 1.0) {
         const auto shift = [](QPointF &a, const QPointF &towards, double d) {
@@ -1396,11 +1433,11 @@ void Player::dispatch(const Record &r)
         QPolygonF poly;
         poly.reserve(int(pts.size()) + 1);
         for (const QPoint &p : pts)
-            poly << map(p.x(), p.y());
+            poly << outlinePoint(p.x(), p.y());
         QPainterPath fill;
         fill.addPolygon(poly);
         fill.closeSubpath();
-        fillAndStroke(fill, fill.translated(strokeOffset()), false);
+        fillAndStroke(fill, fill.translated(outlineShift()), false);
         break;
     }
     case META_POLYPOLYGON: {
@@ -1417,11 +1454,11 @@ void Player::dispatch(const Record &r)
             QPolygonF poly;
             poly.reserve(n);
             for (int i = 0; i < n; ++i, ++at)
-                poly << map(pp.points[at].x(), pp.points[at].y());
+                poly << outlinePoint(pp.points[at].x(), pp.points[at].y());
             fill.addPolygon(poly);
             fill.closeSubpath();
         }
-        fillAndStroke(fill, fill.translated(strokeOffset()), false);
+        fillAndStroke(fill, fill.translated(outlineShift()), false);
         break;
     }
     case META_RECTANGLE:

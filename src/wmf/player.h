@@ -116,6 +116,11 @@ private:
     QRect deviceRect(int l, int t, int r, int b) const;
 
     void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners);
+    bool hairline() const;
+    QPointF outlinePoint(int x, int y) const;
+    QPointF outlineShift() const;
+    QPointF strokePoint(int x, int y) const;
+    QRectF outlineBox(const QRectF &box) const;
     // Solid fills and strokes go straight into the image when the painter
     // paints into one with nothing but scaling; false leaves it to QPainter.
     void setUpDirect();
