@@ -103,14 +103,11 @@ void Rasterizer::fill(QImage &image, const Contours &shape, Rule rule, QRgb colo
     m_words = (width + 63) / 64;
     Cells &store = cells();
     const size_t count = size_t(width) * size_t(bandRows);
-    if (store.cover.size() < count) {
-        store.cover.resize(count);
-        store.area.resize(count);
-    }
+    if (store.cells.size() < count)
+        store.cells.resize(count, Cell{0, 0});
     if (store.touched.size() < size_t(m_words) * size_t(bandRows))
         store.touched.resize(size_t(m_words) * size_t(bandRows));
-    m_cover = store.cover.data();
-    m_area = store.area.data();
+    m_cells = store.cells.data();
     m_touched = store.touched.data();
     for (int band = top; band < bottom; band += bandRows) {
         m_top = band;
@@ -236,8 +233,8 @@ inline void Rasterizer::addCell(int row, int x, int cover, int area)
     if (x >= m_width || row < 0 || row >= m_height)
         return;
     const size_t i = size_t(row) * size_t(m_width) + size_t(x);
-    m_cover[i] += cover;
-    m_area[i] += area;
+    m_cells[i].cover += quint32(cover);
+    m_cells[i].area += quint32(area);
     m_touched[size_t(row) * size_t(m_words) + size_t(x / 64)] |= quint64(1) << (x % 64);
 }
 
@@ -256,8 +253,7 @@ void Rasterizer::sweepRows(QImage &image, QRgb colour)
     const qsizetype stride = image.bytesPerLine();
     for (int row = 0; row < m_height; ++row) {
         quint64 *bits = &m_touched[size_t(row) * size_t(m_words)];
-        qint32 *cover = &m_cover[size_t(row) * size_t(m_width)];
-        qint64 *area = &m_area[size_t(row) * size_t(m_width)];
+        Cell *cells = &m_cells[size_t(row) * size_t(m_width)];
         const int y = m_top + row;
         QRgb *const line = reinterpret_cast<QRgb *>(bits0 + qsizetype(y) * stride);
         // The part of the row the clip lets through, relative to m_left,
@@ -302,10 +298,9 @@ void Rasterizer::sweepRows(QImage &image, QRgb colour)
                 bits[w] &= bits[w] - 1;
                 if (winding != 0 && cx > x)
                     run(x, cx, alphaOf<rule>(winding * 2 * kOne));
-                winding += cover[cx];
-                const int alpha = alphaOf<rule>(winding * 2 * kOne - area[cx]);
-                cover[cx] = 0;
-                area[cx] = 0;
+                winding += qint32(cells[cx].cover);
+                const int alpha = alphaOf<rule>(winding * 2 * kOne - qint32(cells[cx].area));
+                cells[cx] = Cell{0, 0};
                 x = cx + 1;
                 if (alpha <= 0)
                     continue;

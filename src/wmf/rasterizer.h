@@ -62,16 +62,20 @@ private:
     // (cover) and area its outline edges leave there; a bit per cell says
     // which cells any edge touched, so the sweep visits only those.
     // The cells are all zero between fills and shared by the thread's
-    // rasterizers, so a picture's playback allocates nothing.
+    // rasterizers, so a picture's playback allocates nothing. Sums wrap
+    // around rather than overflow: only an outline crossing one pixel tens
+    // of thousands of times gets there, and it may then look wrong.
+    struct Cell {
+        quint32 cover;
+        quint32 area;
+    };
     struct Cells {
-        std::vector<qint32> cover;
-        std::vector<qint64> area; // wide: a hostile outline may cross one pixel millions of times
+        std::vector<Cell> cells;
         std::vector<quint64> touched;
     };
     static Cells &cells();
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0, m_words = 0;
-    qint32 *m_cover = nullptr;
-    qint64 *m_area = nullptr;
+    Cell *m_cells = nullptr;
     quint64 *m_touched = nullptr;
 };
 
