@@ -33,6 +33,18 @@ bool readFile(const QString &path, QByteArray *data)
     return true;
 }
 
+// Escapes carry comments and printer calls; one kind stands out: the
+// complete EMF copy of the picture that some programs embed in comments.
+std::string escapeName(const wmf::Record &r)
+{
+    const quint16 escape = r.u16(0);
+    if (escape == 0x000F) // MFCOMMENT
+        return r.params.u32(4) == 0x43464D57 ? " (comment: embedded EMF)" : " (comment)";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, escape == 0x0017 ? " (SETMITERLIMIT)" : " (0x%04x)", escape);
+    return buf;
+}
+
 int info(const QString &path)
 {
     QByteArray data;
@@ -65,6 +77,8 @@ int info(const QString &path)
             std::snprintf(buf, sizeof buf, "unknown 0x%04x", r.function);
             name = buf;
         }
+        if (r.canonical == wmf::META_ESCAPE)
+            name += escapeName(r);
         ++counts[name];
     }
     for (const auto &[name, n] : counts)
