@@ -998,14 +998,15 @@ QRegion Player::regionDevice(const RegionObj &region) const
 void Player::floodFill(int x, int y, QRgb color, bool surface)
 {
     QPaintDevice *dev = m_p.device();
-    if (!dev || dev->devType() != QInternal::Image || !m_base.isAffine() || m_base.isRotating())
+    const QTransform toImage = m_p.deviceTransform(); // to the image's own pixels, at any pixel ratio
+    if (!dev || dev->devType() != QInternal::Image || !toImage.isAffine() || toImage.isRotating())
         return; // needs pixels to look at
     const QImage &img = *static_cast<const QImage *>(static_cast<QImage *>(dev));
-    const QPointF d = m_base.map(map(x, y) + QPointF(m_ox, m_oy));
+    const QPointF d = toImage.map(map(x, y) + QPointF(m_ox, m_oy));
     const int w = img.width(), h = img.height();
-    const int x0 = int(std::floor(d.x())), y0 = int(std::floor(d.y()));
-    if (x0 < 0 || y0 < 0 || x0 >= w || y0 >= h || qint64(w) * h > limits::kMaxBitmapPixels)
+    if (!(d.x() >= 0 && d.y() >= 0 && d.x() < w && d.y() < h) || qint64(w) * h > limits::kMaxBitmapPixels)
         return;
+    const int x0 = int(d.x()), y0 = int(d.y());
     auto px = [&](int xx, int yy) { return img.pixel(xx, yy); };
     auto close = [](QRgb a, QRgb b) {
         return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 60;
@@ -1049,7 +1050,7 @@ void Player::floodFill(int x, int y, QRgb color, bool surface)
     }
     applyClip();
     m_p.save();
-    m_p.resetTransform();
+    m_p.setWorldTransform(toImage.inverted() * m_p.worldTransform()); // paint in image pixels
     m_p.setRenderHint(QPainter::Antialiasing, false);
     const QBrush brush = brushFor(m_dc.brush);
     for (const QRect &s : spans)

@@ -807,6 +807,18 @@ private slots:
         const QImage img = render(w);
         EXPECT_PIXEL(img, 15, 15, kBlue);
         EXPECT_PIXEL(img, 32, 32, kWhite);
+        // On a screen with two pixels to the point, as the picture box draws.
+        wmf::Metafile mf;
+        QVERIFY(mf.load(w.data()));
+        QImage sharp(80, 80, QImage::Format_ARGB32_Premultiplied);
+        sharp.setDevicePixelRatio(2);
+        sharp.fill(Qt::white);
+        QPainter p(&sharp);
+        mf.render(p);
+        p.end();
+        EXPECT_PIXEL(sharp, 30, 30, kBlue);
+        EXPECT_PIXEL(sharp, 44, 44, kBlue);
+        EXPECT_PIXEL(sharp, 64, 64, kWhite);
     }
 };
 
