@@ -30,6 +30,8 @@ QPointF perp(const QPointF &d)
 // common way, judged by their area together; drops them if they have none.
 void orientPieces(Contours &out, size_t from, int contours)
 {
+    if (out.points.size() == from)
+        return;
     out.close();
     const size_t firstEnd = out.ends.size() - size_t(contours);
     double area = 0;
