@@ -159,7 +159,7 @@ const char *decoderName(int codePage)
 
 // Johab spells hangul out in three five-bit fields: initial consonant,
 // vowel, final consonant, where 1 (2 for the vowel) stands for none.
-constexpr qint8 kJohabVowel[32] = {-1, -1, -1, 0,  1,  2,  3,  4,  -1, -1, 5,  6,  7,  8,  9,  10,
+constexpr int kJohabVowel[32] = {-1, -1, -1, 0,  1,  2,  3,  4,  -1, -1, 5,  6,  7,  8,  9,  10,
                                    -1, -1, 11, 12, 13, 14, 15, 16, -1, -1, 17, 18, 19, 20, -1, -1};
 // Lone consonants as compatibility jamo, offsets from U+3131.
 constexpr quint8 kJamoInitial[19] = {0, 1, 3, 6, 7, 8, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29};

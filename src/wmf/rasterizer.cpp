@@ -162,8 +162,8 @@ void Rasterizer::addClippedLine(double x0, double y0, double x1, double y1)
     }
     if (n == 2 && cuts[0] > cuts[1])
         std::swap(cuts[0], cuts[1]);
-    auto fixed = [](double v, double origin, double span) { // never negative, so + 0.5 rounds
-        return qint64((std::clamp(v, origin, origin + span) - origin) * kOne + 0.5);
+    auto fixed = [](double v, double origin, double span) {
+        return qint64(std::llrint((std::clamp(v, origin, origin + span) - origin) * kOne));
     };
     double px = x0, py = y0;
     for (int i = 0; i <= n; ++i) {

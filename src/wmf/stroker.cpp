@@ -221,6 +221,8 @@ void strokePolyline(const QPointF *points, int count, bool closed, const StrokeS
         closed = false; // there and back is a line
     const size_t n = pts.size();
     const size_t segments = closed ? n : n - 1;
+    if (segments == 0)
+        return;
     std::vector<QPointF> &dirs = scratch.dirs;
     std::vector<double> &lengths = scratch.lengths;
     dirs.resize(segments);
