@@ -127,17 +127,7 @@ QImage withinDistance(const QPolygonF &line, bool closed, double radius, QImage 
 
 QImage renderInto(const QByteArray &data, QImage::Format format, double scale, double dpr = 1.0)
 {
-    wmf::Metafile mf;
-    if (!mf.load(data))
-        return QImage();
-    QImage img((QSizeF(mf.naturalSize()) * scale * dpr).toSize(), format);
-    img.setDevicePixelRatio(dpr);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.scale(scale, scale);
-    mf.render(p);
-    p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return wmftest::render(data, scale, Qt::white, format, dpr).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace

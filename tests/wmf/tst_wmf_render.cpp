@@ -808,14 +808,8 @@ private slots:
         EXPECT_PIXEL(img, 15, 15, kBlue);
         EXPECT_PIXEL(img, 32, 32, kWhite);
         // On a screen with two pixels to the point, as the picture box draws.
-        wmf::Metafile mf;
-        QVERIFY(mf.load(w.data()));
-        QImage sharp(80, 80, QImage::Format_ARGB32_Premultiplied);
-        sharp.setDevicePixelRatio(2);
-        sharp.fill(Qt::white);
-        QPainter p(&sharp);
-        mf.render(p);
-        p.end();
+        const QImage sharp = render(w.data(), 1.0, Qt::white, QImage::Format_ARGB32_Premultiplied, 2.0);
+        QCOMPARE(sharp.size(), QSize(80, 80));
         EXPECT_PIXEL(sharp, 30, 30, kBlue);
         EXPECT_PIXEL(sharp, 44, 44, kBlue);
         EXPECT_PIXEL(sharp, 64, 64, kWhite);

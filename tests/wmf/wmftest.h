@@ -19,7 +19,11 @@ inline wmf::Writer pixelWriter(int w = 100, int h = 100)
     return wr;
 }
 
-inline QImage render(const QByteArray &data, double scale = 1.0, QColor background = Qt::white)
+// The picture at its natural size times scale, on a screen with dpr image
+// pixels to the point. The player draws solid shapes straight into
+// premultiplied images and leaves other formats to QPainter.
+inline QImage render(const QByteArray &data, double scale = 1.0, QColor background = Qt::white,
+                     QImage::Format format = QImage::Format_ARGB32_Premultiplied, double dpr = 1.0)
 {
     wmf::Metafile mf;
     QString error;
@@ -27,7 +31,8 @@ inline QImage render(const QByteArray &data, double scale = 1.0, QColor backgrou
         qWarning("load failed: %s", qPrintable(error));
         return QImage();
     }
-    QImage img(mf.naturalSize() * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage img((QSizeF(mf.naturalSize()) * scale * dpr).toSize(), format);
+    img.setDevicePixelRatio(dpr);
     img.fill(background);
     QPainter p(&img);
     p.scale(scale, scale);
