@@ -316,22 +316,24 @@ bool Player::hairline() const
     return penVisible() && penWidthDevice() <= 1.0;
 }
 
-// A corner of a filled outline: on the pixel grid under a one-pixel pen, so
-// the fill stays under the crisp line drawn outlineShift() from it.
-QPointF Player::outlinePoint(int x, int y) const
+// The corners of an outline in device pixels: on the pixel grid under a
+// one-pixel pen, so the fill stays under the crisp line drawn outlineShift()
+// from it.
+QPolygonF Player::outlinePolygon(const QPoint *points, size_t count) const
 {
-    const QPointF p = map(x, y);
-    return hairline() ? QPointF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5)) : p;
+    const bool grid = hairline();
+    QPolygonF poly;
+    poly.reserve(qsizetype(count) + 1);
+    for (size_t i = 0; i < count; ++i) {
+        const QPointF p = map(points[i].x(), points[i].y());
+        poly << (grid ? QPointF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5)) : p);
+    }
+    return poly;
 }
 
 QPointF Player::outlineShift() const
 {
     return hairline() ? QPointF(0.5, 0.5) : strokeOffset();
-}
-
-QPointF Player::strokePoint(int x, int y) const
-{
-    return outlinePoint(x, y) + outlineShift();
 }
 
 // The box a shape's outline runs in: the pen's centre line through the
@@ -641,10 +643,8 @@ void Player::drawPolyline(const std::vector<QPoint> &pts)
 {
     if (pts.size() < 2)
         return;
-    QPolygonF poly;
-    poly.reserve(int(pts.size()));
-    for (const QPoint &p : pts)
-        poly << strokePoint(p.x(), p.y());
+    QPolygonF poly = outlinePolygon(pts.data(), pts.size());
+    poly.translate(outlineShift());
     // GDI leaves out the last pixel of a line; for thin pens that is visible.
     if (penWidthDevice() <= 1.0) {
         const auto shift = [](QPointF &a, const QPointF &towards, double d) {
@@ -1431,12 +1431,8 @@ void Player::dispatch(const Record &r)
         }
         if (!spendPoints(pts.size()))
             break;
-        QPolygonF poly;
-        poly.reserve(int(pts.size()) + 1);
-        for (const QPoint &p : pts)
-            poly << outlinePoint(p.x(), p.y());
         QPainterPath fill;
-        fill.addPolygon(poly);
+        fill.addPolygon(outlinePolygon(pts.data(), pts.size()));
         fill.closeSubpath();
         fillAndStroke(fill, fill.translated(outlineShift()), false);
         break;
@@ -1452,12 +1448,9 @@ void Player::dispatch(const Record &r)
         QPainterPath fill;
         size_t at = 0;
         for (int n : pp.counts) {
-            QPolygonF poly;
-            poly.reserve(n);
-            for (int i = 0; i < n; ++i, ++at)
-                poly << outlinePoint(pp.points[at].x(), pp.points[at].y());
-            fill.addPolygon(poly);
+            fill.addPolygon(outlinePolygon(pp.points.data() + at, size_t(n)));
             fill.closeSubpath();
+            at += size_t(n);
         }
         fillAndStroke(fill, fill.translated(outlineShift()), false);
         break;

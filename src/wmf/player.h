@@ -117,9 +117,8 @@ private:
 
     void fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners);
     bool hairline() const;
-    QPointF outlinePoint(int x, int y) const;
+    QPolygonF outlinePolygon(const QPoint *points, size_t count) const;
     QPointF outlineShift() const;
-    QPointF strokePoint(int x, int y) const;
     QRectF outlineBox(const QRectF &box) const;
     // Solid fills and strokes go straight into the image when the painter
     // paints into one with nothing but scaling; false leaves it to QPainter.
