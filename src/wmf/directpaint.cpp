@@ -90,9 +90,8 @@ bool Player::directFillAndStroke(const QPainterPath &fill, const QPainterPath &s
 {
     if (!m_direct || !m_directClipOk)
         return false;
-    // Raster operations that only pick the colour; the others mix with the picture.
-    const int rop = m_dc.rop2;
-    if (rop != 1 && rop != 4 && rop != 13 && rop != 16)
+    // The raster operations that mix with the picture have set their own mode.
+    if (m_p.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
     const bool filling = !fill.isEmpty() && brushVisible(m_dc.brush);
     const bool stroking = !stroke.isEmpty() && penVisible();

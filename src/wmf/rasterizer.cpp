@@ -40,6 +40,17 @@ QRgb mix(QRgb src, QRgb dst, uint alpha)
     return ag | rb;
 }
 
+// Covers line[from, to) with the colour at the given coverage.
+inline void paintSpan(QRgb *line, int from, int to, int alpha, QRgb colour)
+{
+    if (alpha >= 255) {
+        std::fill(line + from, line + std::max(from, to), colour);
+    } else {
+        for (int i = from; i < to; ++i)
+            line[i] = mix(colour, line[i], uint(alpha));
+    }
+}
+
 } // namespace
 
 Rasterizer::Cells &Rasterizer::cells()
@@ -281,14 +292,7 @@ void Rasterizer::sweepRows(QImage &image, QRgb colour)
                 blendSpan(line, y, m_left + x0, m_left + x1, alpha, colour);
                 return;
             }
-            x0 = std::max(x0, from);
-            x1 = std::max(x0, std::min(x1, to));
-            if (alpha >= 255) {
-                std::fill(px + x0, px + x1, colour);
-            } else {
-                for (int i = x0; i < x1; ++i)
-                    px[i] = mix(colour, px[i], uint(alpha));
-            }
+            paintSpan(px, std::max(x0, from), std::min(x1, to), alpha, colour);
         };
         qint64 winding = 0;
         int x = 0;
@@ -320,14 +324,7 @@ void Rasterizer::blendSpan(QRgb *line, int y, int x0, int x1, int alpha, QRgb co
     for (const QRect &r : m_clip) {
         if (y < r.top() || y > r.bottom())
             continue;
-        const int from = std::max(x0, r.left()), to = std::min(x1, r.right() + 1);
-        if (alpha >= 255) {
-            for (int i = from; i < to; ++i)
-                line[i] = colour;
-        } else {
-            for (int i = from; i < to; ++i)
-                line[i] = mix(colour, line[i], uint(alpha));
-        }
+        paintSpan(line, std::max(x0, r.left()), std::min(x1, r.right() + 1), alpha, colour);
     }
 }
 
