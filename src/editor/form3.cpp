@@ -4,6 +4,7 @@
 #include "tasklist/taskfile.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
+#include "ui/filelist.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/messagebox.h"
@@ -20,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include <filesystem>
 
@@ -149,12 +151,11 @@ void Form3::buildWorkArea()
     Label4->setWordWrap(false);
     Label4->setCaption(QStringLiteral(" Texteingabe:  Zeilenumbruch erfolgt durch das @-Zeichen"));
 
-    Datei1 = new QListWidget(this);
+    Datei1 = new ui::FileList(this);
     Datei1->setObjectName(QStringLiteral("Datei1"));
     ui::placeTwips(Datei1, 120, 1080, 2055, 4320);
     ui::setColors(Datei1, ui::colors::lightBlue, ui::colors::white);
     Datei1->setFont(ui::designFont(kVerdana, 8.25, true));
-    Datei1->setSelectionMode(QAbstractItemView::SingleSelection);
     Datei1->setUniformItemSizes(true);
     connect(Datei1, &QListWidget::itemSelectionChanged, this, &Form3::Datei1_Click);
 
@@ -362,9 +363,12 @@ void Form3::setTextEntryVisible(bool visible)
 
 QString Form3::typedText() const
 {
-    // The text box ends its lines with LF; the list rules expect typed line ends as CR LF.
-    QString text = Text1->toPlainText();
-    text.replace(QChar('\n'), QStringLiteral("\r\n"));
+    // The raw text, as toPlainText() would turn no-break spaces into plain ones.
+    // Its blocks are separated by U+2029; the list rules expect typed line
+    // ends as CR LF.
+    QString text = Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     return text;
 }
 

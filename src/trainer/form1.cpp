@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/messagebox.h"
+#include "ui/optionbutton.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
 
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QRadioButton>
 
 namespace trainer {
 
@@ -150,7 +150,7 @@ void Form1::buildModePanel()
         {&Form1::Option3, "Option3", 960, "Quizmodus", &Form1::Option3_Click},
     };
     for (const auto &option : options) {
-        auto *button = new QRadioButton(QString::fromUtf8(option.caption), Frame1);
+        auto *button = new ui::OptionButton(QString::fromUtf8(option.caption), Frame1);
         button->setObjectName(QLatin1String(option.name));
         ui::placeTwips(button, 120, option.top, 2055, 255);
         ui::setColors(button, ui::colors::mediumBlue, ui::colors::white);

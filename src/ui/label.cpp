@@ -49,10 +49,16 @@ void Label::setBorder(bool singleLine)
     setLineWidth(1);
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClicked(event);
+    event->accept();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_click.isClick(event, this))
         emit clicked();
 }
 

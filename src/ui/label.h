@@ -2,6 +2,8 @@
 // A label whose caption keeps CR characters as they are and shows each CR
 // as a line break, the way the task texts and messages are written.
 
+#include "click.h"
+
 #include <QLabel>
 #include <QString>
 
@@ -29,10 +31,12 @@ signals:
     void clicked();
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QString m_caption;
+    ClickTracker m_click;
 };
 
 } // namespace ui

@@ -79,10 +79,16 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.drawImage(QPointF(0, 0), m_shown);
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClicked(event);
+    event->accept();
+}
+
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_click.isClick(event, this))
         emit clicked();
 }
 

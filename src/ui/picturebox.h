@@ -3,6 +3,7 @@
 // cut off at the box's edges, on the box's background colour. It also serves
 // as a container (panels) and as a toolbar button (icon plus click).
 
+#include "click.h"
 #include "picturefile.h"
 
 #include <QImage>
@@ -31,9 +32,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    ClickTracker m_click;
     Picture m_picture;
     QPixmap m_icon;
     // The picture as shown, played once: repaints only copy it.

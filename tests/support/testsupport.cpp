@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QWindow>
 
 namespace testing {
 
@@ -75,6 +76,56 @@ QByteArray TaskFolder::read(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+namespace {
+QWindow *windowOf(QWidget *control, QPoint *pos)
+{
+    QWidget *top = control->window();
+    if (pos)
+        *pos = control->mapTo(top, *pos);
+    QWindow *window = top->windowHandle();
+    if (!window)
+        qFatal("%s is not shown", qPrintable(top->objectName()));
+    return window;
+}
+} // namespace
+
+void clickAt(QWidget *control, QPoint pos, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
+{
+    QWindow *window = windowOf(control, &pos);
+    QTest::mouseClick(window, button, modifiers, pos);
+}
+
+void clickOn(QWidget *control, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
+{
+    clickAt(control, control->rect().center(), modifiers, button);
+}
+
+void doubleClickOn(QWidget *control)
+{
+    QPoint pos = control->rect().center();
+    QWindow *window = windowOf(control, &pos);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, pos);
+}
+
+void keyTo(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(windowOf(window, nullptr), key, modifiers);
+}
+
+void typeTo(QWidget *window, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers)
+{
+    QWindow *handle = windowOf(window, nullptr);
+    QTest::sendKeyEvent(QTest::Press, handle, key, text, modifiers);
+    QTest::sendKeyEvent(QTest::Release, handle, key, text, modifiers);
+}
+
+bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 QByteArray cp1252(const QString &text)

@@ -71,6 +71,18 @@ template <typename T = QWidget> T *control(const QWidget *window, const char *na
     return w;
 }
 
+// Mouse and keyboard as the window system delivers them: to the top-level
+// window, which finds the control under the pointer or with the focus. The
+// window must be shown.
+void clickAt(QWidget *control, QPoint pos, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton);
+void clickOn(QWidget *control, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton);
+void doubleClickOn(QWidget *control);
+void keyTo(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+// A key that types `text`, such as AltGr+Space typing a no-break space.
+void typeTo(QWidget *window, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers = {});
+// Shows a window and waits until it is active.
+bool showActive(QWidget *window);
+
 // Windows-1252 bytes of a UTF-8 text (test data helper).
 QByteArray cp1252(const QString &text);
 

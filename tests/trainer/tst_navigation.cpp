@@ -31,7 +31,6 @@ private slots:
     void steps();
     void keysTheHandlerIgnores_data();
     void keysTheHandlerIgnores();
-    void keyReachesHandlerWhateverHasFocus();
     void randomDrawsEachTaskOnce();
     void randomWithOneTask();
     void randomIsUniformOverUndrawnTasks();
@@ -110,22 +109,6 @@ void TestNavigation::keysTheHandlerIgnores()
     QCOMPARE(shownTask(t), 3);
     QCOMPARE(t.answerDisplay(), QString("Antwort 3\r"));
     QVERIFY(t.messages.shown().isEmpty());
-}
-
-void TestNavigation::keyReachesHandlerWhateverHasFocus()
-{
-    Trainer t(testing::numberedTasks(5), 5);
-    startAt(t, 2);
-    t.form->show();
-    QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
-    t.click("Bild6");
-    auto *option = t.control<QRadioButton>("Option1");
-    option->setFocus();
-    QTest::keyClick(option, Qt::Key_End);
-    QCOMPARE(shownTask(t), 5);
-    // The key goes on to the control: Space both draws a task and selects the option.
-    QTest::keyClick(option, Qt::Key_Space);
-    QCOMPARE(t.form->VisitedMask().find('1') != std::string::npos, true);
 }
 
 void TestNavigation::randomDrawsEachTaskOnce()

@@ -2,6 +2,7 @@
 #include "testsupport.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
+#include "ui/optionbutton.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
 
@@ -24,6 +25,8 @@ private slots:
     void units_data();
     void units();
     void designFontsExist();
+    void clicks_data();
+    void clicks();
 };
 
 void TestUi::captionKeepsCarriageReturns_data()
@@ -152,6 +155,67 @@ void TestUi::designFontsExist()
         const QString family = QFontInfo(font).family();
         QVERIFY2(family.contains("DejaVu") || family.contains("Liberation"), qPrintable(family));
     }
+}
+
+void TestUi::clicks_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("clicks");
+    for (const char *control : {"label", "picture box", "option button"}) {
+        QTest::addRow("%s, click", control) << control << "click" << 1;
+        QTest::addRow("%s, double click", control) << control << "double" << 1;
+        QTest::addRow("%s, triple click", control) << control << "triple" << 2;
+        QTest::addRow("%s, right button", control) << control << "right" << 0;
+        QTest::addRow("%s, released outside", control) << control << "outside" << 0;
+        QTest::addRow("%s, right double click, then click", control) << control << "right double" << 1;
+    }
+}
+
+void TestUi::clicks()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, gesture);
+    QFETCH(int, clicks);
+    QWidget window;
+    window.resize(200, 100);
+    QWidget *target = nullptr;
+    int count = 0;
+    if (control == "label") {
+        auto *label = new ui::Label(&window);
+        QObject::connect(label, &ui::Label::clicked, [&count] { ++count; });
+        target = label;
+    } else if (control == "picture box") {
+        auto *box = new ui::PictureBox(&window);
+        QObject::connect(box, &ui::PictureBox::clicked, [&count] { ++count; });
+        target = box;
+    } else {
+        auto *option = new ui::OptionButton(QStringLiteral("Modus"), &window);
+        QObject::connect(option, &ui::OptionButton::clicked, [&count] { ++count; });
+        target = option;
+    }
+    target->setGeometry(10, 10, 80, 40);
+    QVERIFY(testing::showActive(&window));
+    QWindow *handle = window.windowHandle();
+    const QPoint inside(50, 30);
+    if (gesture == "click") {
+        testing::clickOn(target);
+    } else if (gesture == "double") {
+        testing::doubleClickOn(target);
+    } else if (gesture == "triple") {
+        QTest::mouseDClick(handle, Qt::LeftButton, {}, inside);
+        QTest::mousePress(handle, Qt::LeftButton, {}, inside, 1);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, inside, 1);
+    } else if (gesture == "right") {
+        testing::clickOn(target, {}, Qt::RightButton);
+    } else if (gesture == "outside") {
+        QTest::mousePress(handle, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(150, 80));
+    } else {
+        QTest::mouseDClick(handle, Qt::RightButton, {}, inside);
+        testing::clickOn(target);
+    }
+    QCOMPARE(count, clicks);
 }
 
 REVAZE_TEST_MAIN(TestUi)
