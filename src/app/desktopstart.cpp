@@ -1,5 +1,6 @@
 #include "desktopstart.h"
 
+#include "tasklist/foldernames.h"
 #include "ui/folderdialog.h"
 #include "ui/messagebox.h"
 
@@ -12,11 +13,9 @@ namespace app {
 
 namespace {
 
-const QString kListName = QStringLiteral("REVAZE.INI");
-
 bool hasTaskList(const QString &folder)
 {
-    return QFileInfo(QDir(folder).filePath(kListName)).isFile();
+    return QFileInfo(tasklist::taskListFile(QDir(folder))).isFile();
 }
 
 bool copyFolder(const QString &from, const QString &to)

@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "app/textmarks.h"
+#include "tasklist/foldernames.h"
 #include "tasklist/taskfile.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
@@ -74,7 +75,7 @@ QPixmap toolIcon(const char *name)
 
 std::filesystem::path taskListFile()
 {
-    return QFile::encodeName(QDir::current().filePath(QString::fromUtf8(tasklist::kTaskListFileName))).toStdString();
+    return QFile::encodeName(tasklist::taskListFile(QDir::current())).toStdString();
 }
 
 // A picture as an image for programs that cannot paste a metafile; none for

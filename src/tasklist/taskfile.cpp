@@ -12,15 +12,6 @@
 
 namespace tasklist {
 
-std::string taskListPath(std::string_view directory, char separator)
-{
-    std::string path(directory);
-    if (path.empty() || path.back() != separator)
-        path += separator;
-    path += kTaskListFileName;
-    return path;
-}
-
 std::vector<std::string_view> splitLines(std::string_view bytes)
 {
     std::vector<std::string_view> lines;

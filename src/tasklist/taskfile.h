@@ -11,9 +11,6 @@ namespace tasklist {
 
 inline constexpr std::string_view kTaskListFileName = "REVAZE.INI";
 
-// The directory, one separator unless it already ends with one, then the file name.
-std::string taskListPath(std::string_view directory, char separator = '/');
-
 // Splits raw bytes into lines. A line ends at CR LF or at a CR not followed
 // by LF; a LF after no CR is an ordinary character; the last line may lack
 // its end. Nothing is trimmed.

@@ -2,6 +2,7 @@
 
 #include "app/textmarks.h"
 #include "editor/form3.h"
+#include "tasklist/foldernames.h"
 #include "help/form2.h"
 #include "help/vazideza.h"
 #include "resources/icons.h"
@@ -16,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 
@@ -195,8 +197,8 @@ bool Form1::Form_Load()
 
 bool Form1::LoadTaskList()
 {
-    const std::string path = tasklist::taskListPath(QDir::currentPath().toStdString());
-    tasklist::LoadResult loaded = tasklist::loadTaskList(path);
+    const QString file = tasklist::taskListFile(QDir::current());
+    tasklist::LoadResult loaded = tasklist::loadTaskList(QFile::encodeName(file).toStdString());
     if (!loaded.ok) {
         ui::showMessage({QStringLiteral("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"), QStringLiteral("REVAZE.INI"),
                          ui::Buttons::YesNo, ui::Icon::None, ui::Answer::Yes},
@@ -314,8 +316,8 @@ void Form1::Bild8_Click()
         ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), QDir::currentPath(), this);
     if (folder.isEmpty())
         return;
-    const QString file = QString::fromStdString(tasklist::taskListPath(folder.toStdString()));
-    tasklist::LoadResult loaded = tasklist::loadTaskList(file.toStdString());
+    const QString file = tasklist::taskListFile(QDir(folder));
+    tasklist::LoadResult loaded = tasklist::loadTaskList(QFile::encodeName(file).toStdString());
     if (!loaded.ok) {
         const QString why = QFileInfo::exists(file)
                                 ? QStringLiteral("Die Aufgabenliste 'REVAZE.INI' in diesem Ordner kann nicht gelesen werden:")

@@ -1,5 +1,6 @@
 #include "picturefile.h"
 
+#include "tasklist/foldernames.h"
 #include "wmf/metafile.h"
 
 #include <QBuffer>
@@ -16,20 +17,6 @@ namespace {
 // No picture of a task is anywhere near this; larger files are refused
 // before they are read into memory.
 constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
-
-QString matchEntry(const QDir &dir, const QString &part)
-{
-    if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
-        return part;
-    if (QFileInfo::exists(dir.filePath(part)))
-        return part;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        if (entry.compare(part, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return QString();
-}
 
 bool looksLikeSvg(const QByteArray &data)
 {
@@ -54,7 +41,7 @@ QString resolvePictureFile(const QString &storedName, const QDir &dir)
     if (parts.isEmpty())
         return QString();
     for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString entry = matchEntry(current, parts.at(i));
+        const QString entry = tasklist::findEntry(current, parts.at(i));
         if (entry.isEmpty())
             return QString();
         if (i + 1 == parts.size())

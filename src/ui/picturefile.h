@@ -16,10 +16,8 @@ namespace wmf { class Metafile; }
 namespace ui {
 
 // Finds the file a stored picture name means, relative to `dir`. A backslash
-// separates folders, as in lists made on Windows. Each part is taken as it is
-// when such an entry exists, otherwise the entry whose name matches without
-// regard to letter case (umlauts included). Returns an empty string when
-// nothing matches.
+// separates folders, as in lists made on Windows. Each part is found as
+// tasklist::findEntry finds names. Returns an empty string when nothing matches.
 QString resolvePictureFile(const QString &storedName, const QDir &dir);
 
 // A loaded picture: a Windows metafile, a raster image or an SVG drawing,

@@ -49,6 +49,7 @@ private slots:
     void nothingSelectedDoesNothing();
     void unpairedLinesDoNothing();
     void missingFileStartsEmptyAndSaveCreatesIt();
+    void listInAnyCaseWrittenBack();
     void unreadableFileRefusesSaving();
     void saveFailureKeepsListAndOldFile();
     void copyToClipboard();
@@ -600,6 +601,19 @@ void TestEditor::missingFileStartsEmptyAndSaveCreatesIt()
     e.enter("Haus");
     QCOMPARE(e.titles().last(), QString("Liste speichern"));
     QCOMPARE(e.taskFile(), QByteArray("HAUS.WMF\r\nHaus\r\n"));
+}
+
+void TestEditor::listInAnyCaseWrittenBack()
+{
+    Editor e(QByteArray(), {"HAUS.WMF"});
+    e.folder.write("Revaze.ini", "HAUS.WMF\r\nHaus\r\n");
+    e.open();
+    QCOMPARE(e.preview(), QString("Haus"));
+    testing::answer(e, {Answer::Yes, Answer::Yes});
+    e.enter("Villa");
+    QCOMPARE(e.titles().last(), QString("Liste speichern"));
+    QCOMPARE(QDir(e.folder.path()).entryList(QDir::Files), (QStringList{"HAUS.WMF", "Revaze.ini"}));
+    QCOMPARE(e.folder.read("Revaze.ini"), QByteArray("HAUS.WMF\r\nHaus\r\nHAUS.WMF\r\nVilla\r\n"));
 }
 
 void TestEditor::unreadableFileRefusesSaving()

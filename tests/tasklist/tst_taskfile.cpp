@@ -1,5 +1,6 @@
 // The task list file: line ends, Windows-1252, pairing and the atomic writer.
 #include "tasklist/cp1252.h"
+#include "tasklist/foldernames.h"
 #include "tasklist/taskfile.h"
 #include "testsupport.h"
 
@@ -38,8 +39,8 @@ private slots:
     void umlautsAreSingleBytes();
     void upperCase_data();
     void upperCase();
-    void path_data();
-    void path();
+    void listFileFound_data();
+    void listFileFound();
     void pairing_data();
     void pairing();
     void unreadableFileFails_data();
@@ -115,20 +116,31 @@ void TestTaskFile::upperCase()
     QCOMPARE(QString::fromStdString(upperCp1252(text.toStdString())), upper);
 }
 
-void TestTaskFile::path_data()
+void TestTaskFile::listFileFound_data()
 {
-    QTest::addColumn<QString>("dir");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("folder") << "/home/kind/Uebung" << "/home/kind/Uebung/REVAZE.INI";
-    QTest::newRow("folder with separator") << "/home/kind/" << "/home/kind/REVAZE.INI";
-    QTest::newRow("root") << "/" << "/REVAZE.INI";
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("capitals") << QStringList{"REVAZE.INI"} << "REVAZE.INI";
+    QTest::newRow("mixed case") << QStringList{"Revaze.ini"} << "Revaze.ini";
+    QTest::newRow("small letters") << QStringList{"revaze.ini", "haus.wmf"} << "revaze.ini";
+    QTest::newRow("capitals win over others") << QStringList{"revaze.ini", "REVAZE.INI", "Revaze.ini"} << "REVAZE.INI";
+    QTest::newRow("else the first in byte order") << QStringList{"revaze.ini", "rEVAZE.INI", "Revaze.Ini"} << "Revaze.Ini";
+    QTest::newRow("a folder of that name") << QStringList{"revaze.ini/"} << "revaze.ini";
+    QTest::newRow("none: the name to create") << QStringList{"REVAZE.INI.bak", "REVAZE"} << "REVAZE.INI";
 }
 
-void TestTaskFile::path()
+void TestTaskFile::listFileFound()
 {
-    QFETCH(QString, dir);
-    QFETCH(QString, path);
-    QCOMPARE(QString::fromStdString(taskListPath(dir.toStdString())), path);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, found);
+    QTemporaryDir dir;
+    for (const QString &entry : entries) {
+        if (entry.endsWith('/'))
+            QVERIFY(QDir(dir.path()).mkdir(entry.chopped(1)));
+        else
+            QVERIFY(QFile(dir.filePath(entry)).open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(taskListFile(QDir(dir.path())), dir.filePath(found));
 }
 
 void TestTaskFile::pairing_data()

@@ -13,6 +13,7 @@ private slots:
     void startsOnTaskOneWithNotice();
     void missingTaskList_data();
     void missingTaskList();
+    void listFoundInAnyCase();
     void oddLineCountWarnsAndGoesOn();
     void emptyTaskList();
     void layout_data();
@@ -74,6 +75,15 @@ void TestForm1::missingTaskList()
     QCOMPARE(box.title, QString("REVAZE.INI"));
     QCOMPARE(box.buttons, ui::Buttons::YesNo);
     QCOMPARE(box.icon, ui::Icon::None);
+}
+
+void TestForm1::listFoundInAnyCase()
+{
+    Trainer t(testing::numberedTasks(2), 2);
+    QVERIFY(QFile::rename(t.folder.filePath("REVAZE.INI"), t.folder.filePath("revaze.ini")));
+    QVERIFY(t.form->Form_Load());
+    QCOMPARE(t.counter(), QString(" Aufgabe 1 / 2"));
+    QVERIFY(t.messages.shown().isEmpty());
 }
 
 void TestForm1::oddLineCountWarnsAndGoesOn()
