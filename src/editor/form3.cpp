@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QListWidget>
 #include <QPainter>
@@ -442,8 +443,15 @@ void Form3::SaveStep()
     lines.reserve(std::size_t(m_list.count()));
     for (const QString &line : m_list.lines())
         lines.push_back(line.toStdString());
-    const tasklist::WriteResult written = tasklist::writeLines(taskListFile(), lines);
+    const std::filesystem::path file = taskListFile();
+    const tasklist::WriteResult written = tasklist::writeLines(file, lines);
     Datei1_Click();
+    if (written.writeProtected) {
+        ui::inform(QStringLiteral("Die Datei '") + QFileInfo(QFile::decodeName(file.c_str())).fileName()
+                       + QStringLiteral("' ist schreibgeschützt.\rDie Liste wurde nicht gespeichert; sie bleibt im Editor.\r"),
+                   kFileError, this);
+        return;
+    }
     if (!written.ok) {
         ui::inform(QStringLiteral("Die Liste konnte nicht gespeichert werden:\r") + QString::fromStdString(written.error)
                        + QStringLiteral("\r\rDie Datei 'REVAZE.INI' ist unverändert; die Liste bleibt im Editor.\r"),

@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -111,6 +112,31 @@ bool writeAll(int fd, const std::string &data)
     return true;
 }
 
+bool inGroup(gid_t group)
+{
+    if (::getegid() == group)
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    std::vector<gid_t> groups(std::size_t(count), 0);
+    const int got = ::getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, group) != groups.begin() + got;
+}
+
+// Whether the permission bits let this user write the file. Root may write
+// anything, so for root the owner's bit tells whether the file was meant to
+// stay as it is.
+bool bitsPermitWriting(const struct stat &st)
+{
+    const uid_t user = ::geteuid();
+    if (user == 0 || user == st.st_uid)
+        return (st.st_mode & S_IWUSR) != 0;
+    if (inGroup(st.st_gid))
+        return (st.st_mode & S_IWGRP) != 0;
+    return (st.st_mode & S_IWOTH) != 0;
+}
+
 mode_t defaultMode()
 {
     const mode_t mask = ::umask(0);
@@ -138,6 +164,14 @@ WriteResult writeLines(const std::filesystem::path &file, const std::vector<std:
         return result;
     }
 
+    struct stat old {};
+    const bool exists = ::stat(file.c_str(), &old) == 0;
+    if (exists && S_ISREG(old.st_mode) && !bitsPermitWriting(old)) {
+        result.writeProtected = true;
+        result.error = "Die Datei ist schreibgeschützt.";
+        return result;
+    }
+
     const std::filesystem::path dir = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     std::string tmpl = (dir / (file.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(tmpl.data());
@@ -145,8 +179,7 @@ WriteResult writeLines(const std::filesystem::path &file, const std::vector<std:
         result.error = errnoText("Temporäre Datei");
         return result;
     }
-    struct stat old {};
-    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : defaultMode();
+    const mode_t mode = exists ? (old.st_mode & 07777) : defaultMode();
     bool ok = writeAll(fd, data);
     std::string error = ok ? std::string() : errnoText("Schreiben");
     if (ok && ::fchmod(fd, mode) != 0) {

@@ -47,6 +47,8 @@ TaskList pairLines(std::vector<std::string> lines, bool *unpaired);
 
 struct WriteResult {
     bool ok = false;
+    // The file's permission bits forbid writing it; nothing was written.
+    bool writeProtected = false;
     std::string error;  // the reason, for the user
 };
 
@@ -54,7 +56,10 @@ struct WriteResult {
 // a temporary file in the same folder is written, flushed, synced and
 // renamed over the old one, whose permissions it takes over. Lines with
 // characters Windows-1252 cannot hold, or with a CR, are refused and
-// nothing is written; any failure leaves the old file as it was.
+// nothing is written; any failure leaves the old file as it was. A file
+// whose permission bits do not let this user write it is left alone too,
+// though the rename would only need the folder's permission; for root the
+// owner's write bit decides.
 WriteResult writeLines(const std::filesystem::path &file, const std::vector<std::string> &lines);
 
 } // namespace tasklist

@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using testing::Editor;
 using ui::Answer;
 
@@ -52,6 +54,7 @@ private slots:
     void listInAnyCaseWrittenBack();
     void unreadableFileRefusesSaving();
     void saveFailureKeepsListAndOldFile();
+    void writeProtectedListNotReplaced();
     void copyToClipboard();
     void copyMetafileBytes();
     void closeBoxHidesAndShowsMainWindow();
@@ -674,6 +677,24 @@ void TestEditor::saveFailureKeepsListAndOldFile()
     e.click("Bild2");
     QCOMPARE(e.titles(), (QStringList{"Eingabe speichern", "Liste speichern"}));
     QCOMPARE(e.taskFile(), kHausBaum + "HAUS.WMF\r\nVilla\r\n");
+}
+
+void TestEditor::writeProtectedListNotReplaced()
+{
+    Editor e(QByteArray(), {"HAUS.WMF"});
+    e.folder.write("revaze.ini", kHausBaum);
+    const QByteArray path = QFile::encodeName(e.folder.filePath("revaze.ini"));
+    QCOMPARE(::chmod(path.constData(), 0444), 0);
+    e.open();
+    testing::answer(e, {Answer::Yes, Answer::Yes});
+    e.enter("Villa");
+    QCOMPARE(e.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}));
+    QCOMPARE(e.shown.last().message.text,
+             QString("Die Datei 'revaze.ini' ist schreibgeschützt.\rDie Liste wurde nicht gespeichert; sie bleibt im Editor.\r"));
+    QCOMPARE(e.folder.read("revaze.ini"), kHausBaum);
+    QCOMPARE(QDir(e.folder.path()).entryList(QDir::Files), (QStringList{"HAUS.WMF", "revaze.ini"}));
+    QCOMPARE(e.lines().size(), 6);
+    QCOMPARE(QFile::permissions(e.folder.filePath("revaze.ini")) & QFileDevice::WriteOwner, QFileDevice::Permissions());
 }
 
 void TestEditor::copyToClipboard()

@@ -48,6 +48,8 @@ private slots:
     void writerWritesExactBytes();
     void writerRefusesUnmappableText();
     void writerKeepsPermissions();
+    void writeProtectedFileLeftAlone_data();
+    void writeProtectedFileLeftAlone();
     void failedWriteLeavesOldFile();
 };
 
@@ -236,6 +238,34 @@ void TestTaskFile::writerKeepsPermissions()
     struct stat st {};
     QCOMPARE(::stat(path.constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 0777), 0640);
+}
+
+void TestTaskFile::writeProtectedFileLeftAlone_data()
+{
+    // The test's own file, so the owner's bits decide, for root too.
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("read-only for all") << 0444 << false;
+    QTest::newRow("no write bit for the owner") << 0464 << false;
+    QTest::newRow("owner only, read") << 0400 << false;
+    QTest::newRow("owner may write") << 0644 << true;
+    QTest::newRow("only the owner may write") << 0200 << true;
+}
+
+void TestTaskFile::writeProtectedFileLeftAlone()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, written);
+    testing::TaskFolder folder;
+    folder.write("REVAZE.INI", "OLD\r\n");
+    const QByteArray path = QFile::encodeName(folder.filePath("REVAZE.INI"));
+    QCOMPARE(::chmod(path.constData(), mode_t(mode)), 0);
+    const WriteResult result = writeLines(path.toStdString(), {"NEU"});
+    QCOMPARE(result.ok, written);
+    QCOMPARE(result.writeProtected, !written);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"REVAZE.INI"});
+    ::chmod(path.constData(), 0644);
+    QCOMPARE(folder.read("REVAZE.INI"), written ? QByteArray("NEU\r\n") : QByteArray("OLD\r\n"));
 }
 
 void TestTaskFile::failedWriteLeavesOldFile()
