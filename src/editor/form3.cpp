@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "app/textmarks.h"
+#include "resources/icons.h"
 #include "tasklist/foldernames.h"
 #include "tasklist/taskfile.h"
 #include "ui/application.h"
@@ -69,9 +70,9 @@ struct ToolButton {
     void (Form3::*handler)();
 };
 
-QPixmap toolIcon(const char *name)
+QIcon toolIcon(const char *name)
 {
-    return QPixmap(QStringLiteral(":/editor/icons/") + QLatin1String(name) + QStringLiteral(".png"));
+    return resources::icon(QStringLiteral("editor/") + QLatin1String(name));
 }
 
 std::filesystem::path taskListFile()

@@ -6,6 +6,10 @@
 
 namespace ui {
 
+namespace {
+constexpr int kIconSide = 32;
+}
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
@@ -41,7 +45,7 @@ void PictureBox::clearPicture()
     setPicture(Picture());
 }
 
-void PictureBox::setIcon(const QPixmap &icon)
+void PictureBox::setIcon(const QIcon &icon)
 {
     m_icon = icon;
     update();
@@ -52,7 +56,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setClipRect(rect());
     if (!m_icon.isNull()) {
-        painter.drawPixmap(0, 0, m_icon);
+        m_icon.paint(&painter, QRect(0, 0, kIconSide, kIconSide));
         if (!m_picture.isNull())
             m_picture.draw(painter);
         return;
@@ -61,7 +65,9 @@ void PictureBox::paintEvent(QPaintEvent *)
         return;
     // Only the part inside the box shows, drawn on the box's background as
     // if straight onto the box, at the screen's pixel density.
-    const qreal dpr = devicePixelRatioF();
+    // The painter's scale is the screen's pixel ratio, also when the box is
+    // rendered into an image of another ratio.
+    const qreal dpr = painter.deviceTransform().m11();
     const QSize shown = m_picture.size().boundedTo(size());
     const QColor background = palette().color(backgroundRole());
     if (shown.isEmpty())

@@ -6,8 +6,8 @@
 #include "click.h"
 #include "picturefile.h"
 
+#include <QIcon>
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 
 namespace ui {
@@ -25,7 +25,8 @@ public:
     void clearPicture();
     const Picture &picture() const { return m_picture; }
 
-    void setIcon(const QPixmap &icon);
+    // A toolbar icon, drawn 32 x 32 at the top left, sharp at the screen's pixel ratio.
+    void setIcon(const QIcon &icon);
 
 signals:
     void clicked();
@@ -38,7 +39,7 @@ protected:
 private:
     ClickTracker m_click;
     Picture m_picture;
-    QPixmap m_icon;
+    QIcon m_icon;
     // The picture as shown, played once: repaints only copy it.
     QImage m_shown;
     QSize m_shownSize;

@@ -1,4 +1,5 @@
 // The window layer: captions with CR, picture loading by content, units.
+#include "resources/icons.h"
 #include "testsupport.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
@@ -27,6 +28,8 @@ private slots:
     void designFontsExist();
     void clicks_data();
     void clicks();
+    void iconsSharpAtEveryScale_data();
+    void iconsSharpAtEveryScale();
 };
 
 void TestUi::captionKeepsCarriageReturns_data()
@@ -216,6 +219,49 @@ void TestUi::clicks()
         testing::clickOn(target);
     }
     QCOMPARE(count, clicks);
+}
+
+void TestUi::iconsSharpAtEveryScale_data()
+{
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<double>("scale");
+    for (const char *icon : {"stop", "turnright", "editor/cancel"}) {
+        for (double scale : {1.0, 1.5, 2.0, 3.0})
+            QTest::addRow("%s at %g", icon, scale) << icon << scale;
+    }
+}
+
+void TestUi::iconsSharpAtEveryScale()
+{
+    QFETCH(QString, icon);
+    QFETCH(double, scale);
+    ui::PictureBox box;
+    box.resize(33, 33);
+    ui::setColors(&box, ui::colors::lightBlue);
+    box.setIcon(resources::icon(icon));
+    QImage shown(QSize(33, 33) * scale, QImage::Format_ARGB32);
+    shown.setDevicePixelRatio(scale);
+    box.render(&shown);
+
+    // Every device pixel of the icon is the drawing made at that many pixels,
+    // not the 32-pixel drawing enlarged.
+    const int side = int(32 * scale);
+    const QImage drawn = resources::drawIcon(icon, side);
+    const QImage enlarged = resources::drawIcon(icon, 32).scaled(side, side);
+    int differFromDrawn = 0;
+    int differFromEnlarged = 0;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const QRgb onScreen = shown.pixel(x, y);
+            const QRgb expected = qAlpha(drawn.pixel(x, y)) ? drawn.pixel(x, y) : ui::colors::lightBlue.rgb();
+            const QRgb coarse = qAlpha(enlarged.pixel(x, y)) ? enlarged.pixel(x, y) : ui::colors::lightBlue.rgb();
+            differFromDrawn += onScreen != expected;
+            differFromEnlarged += onScreen != coarse;
+        }
+    }
+    QCOMPARE(differFromDrawn, 0);
+    if (scale > 1)
+        QVERIFY(differFromEnlarged > 0);
 }
 
 REVAZE_TEST_MAIN(TestUi)
