@@ -38,9 +38,8 @@ int main(int argc, char *argv[])
         out.open(QIODevice::WriteOnly);
         out.write(bytes);
     }
-    QDir::setCurrent(dir.path());
-
     editor::Form3 form;
+    form.setFolder(QDir(dir.path()));
     form.show();
     std::vector<double> activations, saves;
     for (int i = 0; i < runs; ++i) {

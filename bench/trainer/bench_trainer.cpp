@@ -69,21 +69,19 @@ int main(int argc, char *argv[])
         const long before = residentKiB();
         QElapsedTimer t;
         t.start();
-        const tasklist::LoadResult loaded = tasklist::loadTaskList(list.toStdString());
+        const tasklist::LoadResult loaded = tasklist::loadTaskList(list);
         loads.push_back(t.nsecsElapsed() / 1e6);
         memory = std::max(memory, residentKiB() - before);
-        if (loaded.tasks.count() != std::size_t(n))
+        if (loaded.tasks.count() != n)
             return 1;
     }
     std::printf("load %d tasks:            median %.1f ms, lists %.1f MB resident\n", n, median(loads), memory / 1024.0);
 
     // The trainer on a list without picture names: no picture loading at all.
     writeList(list, n, false);
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
     {
         trainer::Form1 form;
-        form.Form_Load();
+        form.Form_Load(QDir(dir.path()));
         QElapsedTimer t;
         t.start();
         for (int i = 0; i < n; ++i)
@@ -121,14 +119,13 @@ int main(int argc, char *argv[])
 
     // Task changes on the sample pictures, each drawn once.
     if (!samples.isEmpty()) {
-        QDir::setCurrent(samples);
         trainer::Form1 form;
         int failures = 0;
         ui::setMessageHook([&failures](const ui::Message &m) {
             failures += m.title == QStringLiteral("Ladefehler");
             return ui::Answer::Ok;
         });
-        if (!form.Form_Load())
+        if (!form.Form_Load(QDir(samples)))
             return 1;
         form.show();
         std::vector<double> changes;
@@ -146,6 +143,5 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    QDir::setCurrent(previous);
     return 0;
 }

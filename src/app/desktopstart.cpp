@@ -46,13 +46,13 @@ QString samplesFolder()
     return QString();
 }
 
-bool findTaskFolderForDesktopStart(const QString &samples, const QString &documents)
+QString findTaskFolderForDesktopStart(const QString &start, const QString &samples, const QString &documents)
 {
-    if (hasTaskList(QDir::currentPath()))
-        return true;
+    if (hasTaskList(start))
+        return start;
     const QString own = QDir(documents).filePath(QStringLiteral("Revaze-Aufgaben"));
     if (hasTaskList(own))
-        return QDir::setCurrent(own);
+        return own;
 
     if (!samples.isEmpty()) {
         const QString question = QStringLiteral("Hallo! Hier gibt es noch keine Aufgaben.\r\r"
@@ -62,21 +62,21 @@ bool findTaskFolderForDesktopStart(const QString &samples, const QString &docume
         if (ui::showMessage({question, QStringLiteral("Revaze"), ui::Buttons::YesNo, ui::Icon::None, ui::Answer::Yes})
             == ui::Answer::Yes) {
             if (copyFolder(samples, own) && hasTaskList(own))
-                return QDir::setCurrent(own);
+                return own;
             ui::inform(QStringLiteral("Die Beispielaufgaben konnten nicht kopiert werden.\r"), QStringLiteral("Revaze"));
         }
     }
-    QString start = QDir::homePath();
+    QString shown = QDir::homePath();
     for (;;) {
-        const QString folder = ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), start);
+        const QString folder = ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), shown);
         if (folder.isEmpty())
-            return false;
+            return QString();
         if (hasTaskList(folder))
-            return QDir::setCurrent(folder);
+            return folder;
         ui::inform(QStringLiteral("In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':\r")
                        + QDir::toNativeSeparators(folder) + QStringLiteral("\r\r"),
                    QStringLiteral("Revaze"));
-        start = folder;
+        shown = folder;
     }
 }
 

@@ -12,8 +12,10 @@ namespace app {
 // not installed; empty when neither exists.
 QString samplesFolder();
 
-// Makes the current directory one that holds REVAZE.INI. Returns false when
-// the user declined every offer; the program then ends.
-bool findTaskFolderForDesktopStart(const QString &samples, const QString &documents);
+// A folder that holds a task list: `start` itself if it has one, else the
+// child's folder in the documents, a fresh copy of the samples there, or a
+// folder the user picks. Empty when the user declined every offer; the
+// program then ends.
+QString findTaskFolderForDesktopStart(const QString &start, const QString &samples, const QString &documents);
 
 } // namespace app

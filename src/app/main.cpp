@@ -24,16 +24,18 @@ int main(int argc, char *argv[])
     ui::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("revaze"));
     QApplication::setApplicationVersion(QStringLiteral(REVAZE_VERSION));
-    if (!command.folder.isEmpty())
-        QDir::setCurrent(command.folder);
     app.installGermanTranslation();
-    if (command.fromMenu
-        && !app::findTaskFolderForDesktopStart(app::samplesFolder(),
-                                               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
-        return 0;
+    // The task folder: the one named, or the folder the program starts in.
+    QString folder = command.folder.isEmpty() ? QDir::currentPath() : command.folder;
+    if (command.fromMenu) {
+        folder = app::findTaskFolderForDesktopStart(folder, app::samplesFolder(),
+                                                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (folder.isEmpty())
+            return 0;
+    }
 
     trainer::Form1 form;
-    if (!form.Form_Load())
+    if (!form.Form_Load(QDir(folder)))
         return 0;
     form.show();
     return QApplication::exec();

@@ -32,7 +32,7 @@ bool isPictureLine(const QString &line)
 
 QString upperName(const QString &name)
 {
-    return QString::fromStdString(tasklist::upperCp1252(name.toStdString()));
+    return tasklist::upperCp1252(name);
 }
 
 bool namesPicture(const QString &line, const QString &upperFileName)
@@ -63,21 +63,15 @@ QString answerPreview(const QString &answerLine)
 
 QStringList pictureFiles(const QDir &dir)
 {
-    QStringList names = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-    names.erase(std::remove_if(names.begin(), names.end(), [](const QString &name) { return !isPictureLine(name); }),
-                names.end());
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
-    return names;
+    // Name filters ignore letter case: HAUS.WMF, haus.wmf and Haus.Wmf all come.
+    return dir.entryList({QStringLiteral("*.wmf")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
 QString unstorableCharacters(const QString &text)
 {
-    std::string unmappable;
-    tasklist::encodeCp1252(text.toStdString(), &unmappable);
-    return QString::fromStdString(unmappable);
+    QString unmappable;
+    tasklist::encodeCp1252(text, &unmappable);
+    return unmappable;
 }
 
 QString EditorList::line(int index) const

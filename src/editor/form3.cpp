@@ -1,9 +1,6 @@
 #include "form3.h"
 
-#include "app/textmarks.h"
 #include "resources/icons.h"
-#include "tasklist/foldernames.h"
-#include "tasklist/taskfile.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
 #include "ui/filelist.h"
@@ -17,7 +14,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QListView>
 #include <QListWidget>
 #include <QPainter>
@@ -26,14 +22,13 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
-#include <filesystem>
 
 namespace editor {
 
-// Presents the editor list in Liste1; the list itself stays the editor's.
+// Presents the editor's lines in Liste1; the lines stay the editor's.
 class LinesModel : public QAbstractListModel {
 public:
-    LinesModel(EditorList &list, QObject *parent) : QAbstractListModel(parent), m_list(list) {}
+    LinesModel(const EditorList &list, QObject *parent) : QAbstractListModel(parent), m_list(list) {}
 
     int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : m_list.count(); }
     QVariant data(const QModelIndex &index, int role) const override
@@ -42,24 +37,21 @@ public:
             return QVariant();
         return m_list.line(index.row());
     }
-
-    // Every change of the list goes through here, so the view never reads a stale row.
-    template <typename Change> void change(Change &&apply)
+    // After the lines changed: the view reads them all again.
+    void reset()
     {
         beginResetModel();
-        apply(m_list);
         endResetModel();
     }
 
 private:
-    EditorList &m_list;
+    const EditorList &m_list;
 };
 
 namespace {
 
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kVerdana = QStringLiteral("Verdana");
-const QString kFileError = QStringLiteral("Revaze: Dateifehler");
 
 struct ToolButton {
     ui::PictureBox *Form3::*member;
@@ -73,11 +65,6 @@ struct ToolButton {
 QIcon toolIcon(const char *name)
 {
     return resources::icon(QStringLiteral("editor/") + QLatin1String(name));
-}
-
-std::filesystem::path taskListFile()
-{
-    return QFile::encodeName(tasklist::taskListFile(QDir::current())).toStdString();
 }
 
 // A picture as an image for programs that cannot paste a metafile; none for
@@ -96,7 +83,21 @@ QImage renderPicture(const ui::Picture &picture)
 
 } // namespace
 
-Form3::Form3(QWidget *mainWindow) : m_mainWindow(mainWindow)
+Form3::Form3(QWidget *mainWindow)
+    : m_editor({[this](const QString &name) {
+                    if (name.isEmpty()) {
+                        Bild3->clearPicture();
+                        return true;
+                    }
+                    return Bild3->loadPicture(name, m_editor.folder());
+                },
+                [this](const app::Message &message) {
+                    // The box comes up over the window as the editor left it.
+                    showState();
+                    return ui::showMessage(message, this);
+                },
+                [this](const QString &text, const QString &picturePath) { copyToClipboard(text, picturePath); }}),
+      m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Revaze: Editor"));
@@ -124,15 +125,14 @@ void Form3::buildWorkArea()
 
     const QColor windowBackground = palette().color(QPalette::Window);
     const struct {
-        ui::Label *Form3::*member;
         const char *name;
         int left;
         int width;
         const char *caption;
     } headings[] = {
-        {&Form3::Label1, "Label1", 120, 2055, " Dateiverzeichnis"},
-        {&Form3::Label2, "Label2", 2280, 3135, "Bild"},
-        {&Form3::Label3, "Label3", 5520, 3135, "Text"},
+        {"Label1", 120, 2055, " Dateiverzeichnis"},
+        {"Label2", 2280, 3135, "Bild"},
+        {"Label3", 5520, 3135, "Text"},
     };
     for (const auto &heading : headings) {
         ui::Label *label = ui::makeLabel(this, heading.name, heading.left, 840, heading.width, 255);
@@ -140,7 +140,6 @@ void Form3::buildWorkArea()
         label->setBorder(true);
         label->setWordWrap(false);
         label->setCaption(QString::fromUtf8(heading.caption));
-        this->*heading.member = label;
     }
 
     Bezeichnung1 = ui::makeLabel(this, "Bezeichnung1", 5520, 1080, 3135, 4335);
@@ -202,7 +201,7 @@ void Form3::buildToolbar()
 void Form3::buildHiddenControls()
 {
     // Both lie beyond the right edge of the client area and are never seen.
-    m_model = new LinesModel(m_list, this);
+    m_model = new LinesModel(m_editor.list(), this);
     Liste1 = new QListView(this);
     Liste1->setObjectName(QStringLiteral("Liste1"));
     ui::placeTwips(Liste1, 9120, 240, 2535, 6270);
@@ -215,7 +214,7 @@ void Form3::buildHiddenControls()
     // A line picked in the list box with the keyboard becomes the current entry.
     connect(Liste1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = Liste1->selectionModel()->selectedRows();
-        m_list.select(rows.isEmpty() ? -1 : rows.first().row());
+        m_editor.selectLine(rows.isEmpty() ? -1 : rows.first().row());
     });
 
     Befehl1 = new QPushButton(QStringLiteral("Eingabe"), this);
@@ -226,6 +225,39 @@ void Form3::buildHiddenControls()
     Befehl1->setAutoDefault(true);
     Befehl1->hide();
     connect(Befehl1, &QPushButton::clicked, this, &Form3::Befehl1_Click);
+}
+
+void Form3::showState()
+{
+    if (m_shownRevision != m_editor.listRevision()) {
+        m_shownRevision = m_editor.listRevision();
+        m_model->reset();
+    }
+    {
+        const QSignalBlocker blocker(Liste1->selectionModel());
+        const int line = m_editor.list().selected();
+        if (line < 0)
+            Liste1->selectionModel()->clear();
+        else
+            Liste1->selectionModel()->setCurrentIndex(m_model->index(line), QItemSelectionModel::ClearAndSelect);
+    }
+    {
+        const QSignalBlocker blocker(Datei1);
+        const QStringList &files = m_editor.files();
+        bool same = Datei1->count() == files.size();
+        for (int i = 0; same && i < files.size(); ++i)
+            same = Datei1->item(i)->text() == files.at(i);
+        if (!same) {
+            Datei1->clear();
+            Datei1->addItems(files);
+        }
+        if (m_editor.selectedFile() >= 0)
+            Datei1->setCurrentRow(m_editor.selectedFile());
+    }
+    Bezeichnung1->setCaption(m_editor.previewText());
+    Label4->setVisible(m_editor.textEntryShown());
+    Text1->setVisible(m_editor.textEntryShown());
+    Befehl1->setVisible(m_editor.entryButtonShown());
 }
 
 void Form3::Form_Load()
@@ -249,7 +281,8 @@ void Form3::activated()
 
 void Form3::Form_Activate()
 {
-    LoadEditorList();
+    m_editor.LoadEditorList();
+    showState();
 }
 
 void Form3::closeEvent(QCloseEvent *event)
@@ -263,88 +296,17 @@ void Form3::closeEvent(QCloseEvent *event)
     Bild1_Click();
 }
 
-void Form3::LoadEditorList()
-{
-    // A missing file is an empty list, which saving creates; a file that is
-    // there but cannot be read must not be overwritten by a save.
-    const std::filesystem::path file = taskListFile();
-    std::error_code ec;
-    const bool missing = std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found;
-    QStringList lines;
-    QString error;
-    if (!missing) {
-        tasklist::ReadResult read = tasklist::readLines(file);
-        if (read.ok) {
-            lines.reserve(qsizetype(read.lines.size()));
-            for (const std::string &line : read.lines)
-                lines.append(QString::fromStdString(line));
-        } else {
-            error = QString::fromStdString(read.error);
-        }
-    }
-    m_fileRead = missing || error.isEmpty();
-    // The old lines go and the file's lines come in one step; nothing is selected.
-    m_model->change([&lines](EditorList &list) { list.setLines(std::move(lines)); });
-
-    {
-        // New picture files appear at every activation.
-        const QSignalBlocker blocker(Datei1);
-        Datei1->clear();
-        Datei1->addItems(pictureFiles(QDir::current()));
-        if (Datei1->count() > 0)
-            Datei1->setCurrentRow(0);
-    }
-    Datei1_Click();
-
-    if (!m_fileRead) {
-        ui::inform(QStringLiteral("Die Datei 'REVAZE.INI' kann nicht gelesen werden:\r") + error
-                       + QStringLiteral("\r\rDie Liste bleibt leer. Gespeichert wird erst wieder, wenn die Datei"
-                                        " beim nächsten Öffnen des Editors gelesen werden kann.\r"),
-                   kFileError, this);
-    }
-}
-
-QString Form3::selectedFile() const
-{
-    const QList<QListWidgetItem *> selected = Datei1->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
-void Form3::loadPreviewPicture(const QString &fileName)
-{
-    // A picture that cannot be loaded leaves the preview empty, not showing the one before.
-    if (fileName.isEmpty() || !Bild3->loadPicture(fileName)) {
-        Bild3->clearPicture();
-        m_previewFile.clear();
-        return;
-    }
-    m_previewFile = QDir::current().filePath(fileName);
-}
-
-void Form3::showSelection()
-{
-    QItemSelectionModel *selection = Liste1->selectionModel();
-    const int row = m_list.selected();
-    if (row < 0)
-        selection->clear();
-    else
-        selection->setCurrentIndex(m_model->index(row), QItemSelectionModel::ClearAndSelect);
-}
-
 void Form3::Datei1_Click()
 {
-    const QString name = selectedFile();
-    loadPreviewPicture(name);
-    QString answer;
-    if (!name.isEmpty())
-        m_list.preview(name, &answer);
-    showSelection();
-    Bezeichnung1->setCaption(app::MarksToBreaks(answer));
+    const QList<QListWidgetItem *> selected = Datei1->selectedItems();
+    m_editor.selectFile(selected.isEmpty() ? -1 : Datei1->row(selected.first()));
+    showState();
 }
 
 void Form3::Bild1_Click()
 {
-    m_model->change([](EditorList &list) { list.clear(); });
+    m_editor.close();
+    showState();
     hide();
     if (m_mainWindow) {
         m_mainWindow->show();
@@ -354,14 +316,8 @@ void Form3::Bild1_Click()
 
 void Form3::Bild2_Click()
 {
-    SaveStep();
-}
-
-void Form3::setTextEntryVisible(bool visible)
-{
-    Label4->setVisible(visible);
-    Text1->setVisible(visible);
-    Befehl1->setVisible(visible);
+    m_editor.SaveStep();
+    showState();
 }
 
 QString Form3::typedText() const
@@ -377,123 +333,47 @@ QString Form3::typedText() const
 
 void Form3::Bild6_Click()
 {
-    Bezeichnung1->setCaption(QString());
+    m_editor.newEntry();
     Text1->clear();
-    setTextEntryVisible(true);
+    showState();
     Text1->setFocus();
 }
 
 void Form3::Bild4_Click()
 {
-    const std::optional<QString> line = m_list.editLine();
-    if (line)
+    if (const std::optional<QString> line = m_editor.editText())
         Text1->setPlainText(*line);
 }
 
 void Form3::Befehl1_Click()
 {
-    const QString name = selectedFile();
-    if (name.isEmpty()) {
-        ui::inform(QStringLiteral("Es ist kein Bild ausgewählt.\r"), QStringLiteral("Revaze"), this);
-        return;
-    }
-    const QString pictureLine = upperName(name);
-    const QString stored = BreaksToMarks(typedText());
-    const QString unstorable = unstorableCharacters(pictureLine + stored);
-    if (!unstorable.isEmpty()) {
-        // The entry stays open, so the text can be corrected.
-        ui::inform(QStringLiteral("Diese Zeichen kann die Aufgabenliste nicht aufnehmen: ") + unstorable
-                       + QStringLiteral("\r\rEs wurde nichts übernommen.\r"),
-                   QStringLiteral("Revaze"), this);
-        return;
-    }
-
-    setTextEntryVisible(false);
-    loadPreviewPicture(name);
-    Bezeichnung1->setCaption(app::MarksToBreaks(stored));
-    const ui::Answer answer =
-        ui::askStop(QStringLiteral("Angezeigtes Bild mit Text übernehmen?\r"), QStringLiteral("Eingabe bestätigen:"), this);
-    Bezeichnung1->setCaption(QString());
-    if (answer != ui::Answer::Yes) {
-        Datei1_Click();
-        return;
-    }
-    m_model->change([&](EditorList &list) {
-        list.append(pictureLine);
-        list.append(stored);
-    });
-    showSelection();
-    SaveStep();
-}
-
-void Form3::SaveStep()
-{
-    if (ui::askStop(QStringLiteral("Änderungen an der Liste abspeichern?\r"), QStringLiteral("Eingabe speichern"), this)
-        != ui::Answer::Yes) {
-        Datei1_Click();
-        return;
-    }
-    if (!m_fileRead) {
-        Datei1_Click();
-        ui::inform(QStringLiteral("Die Datei 'REVAZE.INI' konnte nicht gelesen werden und wird deshalb nicht"
-                                  " überschrieben.\rDie Liste wurde nicht gespeichert.\r"),
-                   kFileError, this);
-        return;
-    }
-    std::vector<std::string> lines;
-    lines.reserve(std::size_t(m_list.count()));
-    for (const QString &line : m_list.lines())
-        lines.push_back(line.toStdString());
-    const std::filesystem::path file = taskListFile();
-    const tasklist::WriteResult written = tasklist::writeLines(file, lines);
-    Datei1_Click();
-    if (written.writeProtected) {
-        ui::inform(QStringLiteral("Die Datei '") + QFileInfo(QFile::decodeName(file.c_str())).fileName()
-                       + QStringLiteral("' ist schreibgeschützt.\rDie Liste wurde nicht gespeichert; sie bleibt im Editor.\r"),
-                   kFileError, this);
-        return;
-    }
-    if (!written.ok) {
-        ui::inform(QStringLiteral("Die Liste konnte nicht gespeichert werden:\r") + QString::fromStdString(written.error)
-                       + QStringLiteral("\r\rDie Datei 'REVAZE.INI' ist unverändert; die Liste bleibt im Editor.\r"),
-                   kFileError, this);
-        return;
-    }
-    ui::inform(QStringLiteral("Liste wurde gespeichert!\r"), QStringLiteral("Liste speichern"), this);
+    m_editor.enter(typedText());
+    showState();
 }
 
 void Form3::Bild7_Click()
 {
-    const std::optional<Entry> entry = m_list.currentEntry();
-    if (!entry)
-        return;
-    const QString question = m_list.line(entry->picture) + QStringLiteral("\r\r")
-                             + answerPreview(m_list.line(entry->answer)) + QStringLiteral("\r");
-    if (ui::askStop(question, QStringLiteral("Diese Einträge löschen?"), this) != ui::Answer::Yes)
-        return;
-    m_model->change([&entry](EditorList &list) { list.removeEntry(*entry); });
-    showSelection();
-    SaveStep();
+    m_editor.deleteEntry();
+    showState();
 }
 
 void Form3::Bild5_Click()
 {
-    if (selectedFile().isEmpty())
-        return;
-    const QString text = app::MarksToBreaks(Bezeichnung1->caption());
-    if (m_previewFile.isEmpty()) {
-        // Nothing to show means nothing to copy as a picture: say what was copied.
-        ui::copyToClipboard(text);
-        ui::inform(QStringLiteral("Die Lösung wurde in\rdie Zwischenablage kopiert !\r"), QStringLiteral("Kopieren"), this);
-        return;
-    }
+    m_editor.copy();
+    showState();
+}
+
+void Form3::copyToClipboard(const QString &text, const QString &picturePath)
+{
     QByteArray bytes;
-    QFile file(m_previewFile);
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    ui::copyToClipboard(text, bytes, renderPicture(Bild3->picture()));
-    ui::inform(QStringLiteral("Grafik und Lösung wurden in\rdie Zwischenablage kopiert !\r"), QStringLiteral("Kopieren"),
-               this);
+    QImage image;
+    if (!picturePath.isEmpty()) {
+        QFile file(picturePath);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        image = renderPicture(Bild3->picture());
+    }
+    ui::copyToClipboard(text, bytes, image);
 }
 
 } // namespace editor

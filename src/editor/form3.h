@@ -1,11 +1,11 @@
 #pragma once
-// The task list editor: the picture files of the current folder, a preview
-// of the selected picture with the answer the list holds for it, the text
-// entry, and the editor's own copy of the task list file's lines. The
-// handlers carry the names of the control and event they serve; the list
-// rules live in editorlist.h.
+// The task list editor window: the picture files of the task folder, a
+// preview of the selected picture with the answer the list holds for it,
+// the text entry, and the list box with the list's lines. Each handler,
+// named after its control and event, hands the action to the ListEditor
+// and shows what it then holds.
 
-#include "editor/editorlist.h"
+#include "editor/listeditor.h"
 #include "ui/window.h"
 
 #include <QPointer>
@@ -31,6 +31,10 @@ public:
     explicit Form3(QWidget *mainWindow = nullptr);
     ~Form3() override;
 
+    // The task folder whose list and pictures the editor works on.
+    void setFolder(const QDir &folder) { m_editor.setFolder(folder); }
+    const ListEditor &editor() const { return m_editor; }
+
     void Form_Load();
     void Form_Activate();
 
@@ -52,31 +56,17 @@ private:
     void buildToolbar();
     void buildWorkArea();
     void buildHiddenControls();
-
-    void LoadEditorList();
-    void SaveStep();
-
-    // Liste1 follows the editor list.
-    void showSelection();
-    void setTextEntryVisible(bool visible);
+    // Puts what the editor holds on the screen.
+    void showState();
     // The text of Text1 with each typed line break as CR LF.
     QString typedText() const;
-    // The picture file selected in Datei1, or nothing.
-    QString selectedFile() const;
-    void loadPreviewPicture(const QString &fileName);
+    void copyToClipboard(const QString &text, const QString &picturePath);
 
+    ListEditor m_editor;
     QPointer<QWidget> m_mainWindow;
     bool m_loaded = false;
-    EditorList m_list;
-    // False while the task list file exists but could not be read: saving
-    // would overwrite what was never read.
-    bool m_fileRead = true;
-    // The file that Bild3 shows, empty when it shows nothing.
-    QString m_previewFile;
+    int m_shownRevision = -1;
 
-    ui::Label *Label1 = nullptr;
-    ui::Label *Label2 = nullptr;
-    ui::Label *Label3 = nullptr;
     ui::Label *Label4 = nullptr;
     ui::Label *Bezeichnung1 = nullptr;
     ui::PictureBox *Bild1 = nullptr;

@@ -1,130 +1,74 @@
 #include "cp1252.h"
 
-#include <array>
-#include <cstdint>
-#include <map>
+#include <QList>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace tasklist {
+
 namespace {
 
-// Code points of the bytes 80..9F; undefined bytes keep their own value.
-constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr const char *kCodec = "windows-1252";
 
-char32_t toUnicode(unsigned char b)
+// Where Windows-1252 agrees with Latin-1: every byte but 80..9F.
+bool sameAsLatin1(QByteArrayView bytes)
 {
-    return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char32_t(b);
-}
-
-// Returns -1 when the code point has no byte in the code page.
-int toByte(char32_t cp)
-{
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return int(cp);
-    for (std::size_t i = 0; i < kHigh.size(); ++i)
-        if (kHigh[i] == cp)
-            return int(0x80 + i);
-    return -1;
-}
-
-void appendUtf8(std::string &out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F)
+            return false;
     }
+    return true;
 }
 
-// Reads one code point at `pos` and advances; malformed input yields U+FFFD.
-char32_t nextCodePoint(std::string_view s, std::size_t &pos)
+bool encodable(char32_t c)
 {
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1F; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; }
-    else return 0xFFFD;
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-    }
-    return cp;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    QStringEncoder encoder(kCodec);
+    const QString s = QString::fromUcs4(&c, 1);
+    const QByteArray bytes = encoder.encode(s);
+    return !encoder.hasError() && bytes.size() == 1;
 }
 
 } // namespace
 
-std::string decodeCp1252(std::string_view bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out += c;
-        else
-            appendUtf8(out, toUnicode(b));
-    }
-    return out;
+    // Most lines are plain text, and Latin-1 is far quicker to decode.
+    if (sameAsLatin1(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder decoder(kCodec);
+    return decoder.decode(bytes);
 }
 
-std::string encodeCp1252(std::string_view utf8, std::string *unmappable)
+QByteArray encodeCp1252(QStringView text, QString *unmappable)
 {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const char32_t cp = nextCodePoint(utf8, pos);
-        const int byte = toByte(cp);
-        if (byte >= 0) {
-            out += char(byte);
+    QStringEncoder encoder(kCodec);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError())
+        return bytes;
+    // Name the characters it could not hold.
+    for (const char32_t c : text.toUcs4()) {
+        if (encodable(c))
             continue;
-        }
-        if (unmappable) {
-            std::string ch;
-            appendUtf8(ch, cp);
-            if (unmappable->find(ch) == std::string::npos)
-                *unmappable += ch;
-        }
+        const QString ch = QString::fromUcs4(&c, 1);
+        if (unmappable && !unmappable->contains(ch))
+            *unmappable += ch;
     }
-    return out;
+    return bytes;
 }
 
-std::string upperCp1252(std::string_view utf8)
+QString upperCp1252(QStringView text)
 {
-    // Pairs within the code page whose capital is in it too.
-    static const std::map<char32_t, char32_t> special = {
-        {0x0161, 0x0160}, {0x0153, 0x0152}, {0x017E, 0x017D}, {0x00FF, 0x0178}};
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        char32_t cp = nextCodePoint(utf8, pos);
-        // ASCII and Latin-1 small letters lie 0x20 above their capitals (÷ is no letter).
-        if ((cp >= 'a' && cp <= 'z') || (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
-            cp -= 0x20;
-        else if (auto it = special.find(cp); it != special.end())
-            cp = it->second;
-        appendUtf8(out, cp);
+    QString result;
+    result.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const char32_t upper = QChar::toUpper(c);
+        const char32_t kept = encodable(c) && encodable(upper) ? upper : c;
+        result += QString::fromUcs4(&kept, 1);
     }
-    return out;
+    return result;
 }
 
 } // namespace tasklist

@@ -1,25 +1,24 @@
 #pragma once
-// Windows-1252, the 8-bit encoding of task list files.
-// Decoding is total and lossless: the five bytes the code page leaves
-// undefined (81 8D 8F 90 9D) become the C1 code points of the same value,
-// as Windows itself maps them, so every byte survives a read and a write.
+// Windows-1252, the 8-bit encoding of task list files, through Qt's codec.
+// Its table keeps the five bytes the code page leaves undefined (81 8D 8F
+// 90 9D) as the C1 characters of the same value, as Windows itself does, so
+// every byte survives a read and a write.
 
-#include <string>
-#include <string_view>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
 
 namespace tasklist {
 
-// Bytes in Windows-1252 to UTF-8.
-std::string decodeCp1252(std::string_view bytes);
+QString decodeCp1252(QByteArrayView bytes);
 
-// UTF-8 to Windows-1252. Characters the code page cannot hold are collected
-// (each once, in order of appearance, as UTF-8) in `unmappable`; the result
-// is only meaningful when that string stays empty. Invalid UTF-8 counts as
-// unmappable too (as U+FFFD).
-std::string encodeCp1252(std::string_view utf8, std::string *unmappable);
+// Characters the code page cannot hold are collected (each once, in order of
+// appearance) in `unmappable`; the bytes are only meaningful when it stays empty.
+QByteArray encodeCp1252(QStringView text, QString *unmappable);
 
-// The capital of a character where Windows-1252 has one (ä → Ä, š → Š, ÿ → Ÿ);
-// ß and µ, whose capitals the code page lacks, stay as they are. UTF-8 in and out.
-std::string upperCp1252(std::string_view utf8);
+// The capital of each letter where Windows-1252 has one (ä → Ä, š → Š,
+// ÿ → Ÿ); ß and µ, whose capitals the code page lacks, stay as they are.
+QString upperCp1252(QStringView text);
 
 } // namespace tasklist

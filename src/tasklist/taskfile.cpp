@@ -2,63 +2,87 @@
 
 #include "cp1252.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tasklist {
 
-std::vector<std::string_view> splitLines(std::string_view bytes)
+QList<QByteArrayView> splitLines(QByteArrayView bytes)
 {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    std::size_t pos = 0;
-    while ((pos = bytes.find('\r', start)) != std::string_view::npos) {
-        lines.push_back(bytes.substr(start, pos - start));
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    qsizetype pos = 0;
+    while ((pos = bytes.indexOf('\r', start)) >= 0) {
+        lines.append(bytes.sliced(start, pos - start));
         start = pos + 1;
         if (start < bytes.size() && bytes[start] == '\n')
             ++start;
     }
     if (start < bytes.size())
-        lines.push_back(bytes.substr(start));
+        lines.append(bytes.sliced(start));
     return lines;
 }
 
-ReadResult readLines(const std::filesystem::path &file)
+namespace {
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Only a regular file (or a link to one) is a task list; a device or a FIFO
+// of that name would never end or never start.
+bool isRegularFile(const QString &file, QString *error)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0) {
+        *error = systemError(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *error = QStringLiteral("keine Datei");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ReadResult readLines(const QString &file)
 {
     ReadResult result;
-    std::error_code ec;
-    const auto status = std::filesystem::status(file, ec);
-    if (ec || !std::filesystem::is_regular_file(status)) {
-        result.error = ec ? ec.message() : std::string("keine Datei");
+    if (!isRegularFile(file, &result.error))
+        return result;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        result.error = in.errorString();
         return result;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        result.error = std::strerror(errno);
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        result.error = QStringLiteral("Lesefehler");
         return result;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        result.error = "Lesefehler";
-        return result;
-    }
-    const auto raw = splitLines(bytes);
+    const QList<QByteArrayView> raw = splitLines(bytes);
     result.lines.reserve(raw.size());
-    for (auto line : raw)
-        result.lines.push_back(decodeCp1252(line));
+    for (const QByteArrayView line : raw)
+        result.lines.append(decodeCp1252(line));
     result.ok = true;
     return result;
 }
 
-TaskList pairLines(std::vector<std::string> lines, bool *unpaired)
+TaskList pairLines(QStringList lines, bool *unpaired)
 {
-    if (lines.size() % 2 == 1 && lines.back().empty())
+    if (lines.size() % 2 == 1 && lines.back().isEmpty())
         lines.pop_back();
     const bool odd = lines.size() % 2 == 1;
     if (odd)
@@ -68,14 +92,14 @@ TaskList pairLines(std::vector<std::string> lines, bool *unpaired)
     TaskList tasks;
     tasks.pictures.reserve(lines.size() / 2);
     tasks.answers.reserve(lines.size() / 2);
-    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
-        tasks.pictures.push_back(std::move(lines[i]));
-        tasks.answers.push_back(std::move(lines[i + 1]));
+    for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+        tasks.pictures.append(std::move(lines[i]));
+        tasks.answers.append(std::move(lines[i + 1]));
     }
     return tasks;
 }
 
-LoadResult loadTaskList(const std::filesystem::path &file)
+LoadResult loadTaskList(const QString &file)
 {
     LoadResult result;
     ReadResult read = readLines(file);
@@ -89,28 +113,6 @@ LoadResult loadTaskList(const std::filesystem::path &file)
 }
 
 namespace {
-
-std::string errnoText(const char *what)
-{
-    return std::string(what) + ": " + std::strerror(errno);
-}
-
-bool writeAll(int fd, const std::string &data)
-{
-    const char *p = data.data();
-    std::size_t left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += n;
-        left -= std::size_t(n);
-    }
-    return true;
-}
 
 bool inGroup(gid_t group)
 {
@@ -137,78 +139,59 @@ bool bitsPermitWriting(const struct stat &st)
     return (st.st_mode & S_IWOTH) != 0;
 }
 
-mode_t defaultMode()
+// Makes the rename itself durable.
+void syncFolder(const QString &file)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace
 
-WriteResult writeLines(const std::filesystem::path &file, const std::vector<std::string> &lines)
+WriteResult writeLines(const QString &file, const QStringList &lines)
 {
     WriteResult result;
-    std::string data;
-    std::string unmappable;
-    for (const auto &line : lines) {
-        if (line.find('\r') != std::string::npos) {
-            result.error = "Eine Zeile enthält ein Zeilenende-Zeichen (CR).";
+    QByteArray data;
+    QString unmappable;
+    for (const QString &line : lines) {
+        if (line.contains(QChar('\r'))) {
+            result.error = QStringLiteral("Eine Zeile enthält ein Zeilenende-Zeichen (CR).");
             return result;
         }
         data += encodeCp1252(line, &unmappable);
         data += "\r\n";
     }
-    if (!unmappable.empty()) {
-        result.error = "Diese Zeichen können nicht gespeichert werden: " + unmappable;
+    if (!unmappable.isEmpty()) {
+        result.error = QStringLiteral("Diese Zeichen können nicht gespeichert werden: ") + unmappable;
         return result;
     }
 
     struct stat old {};
-    const bool exists = ::stat(file.c_str(), &old) == 0;
-    if (exists && S_ISREG(old.st_mode) && !bitsPermitWriting(old)) {
+    if (::stat(QFile::encodeName(file).constData(), &old) == 0 && S_ISREG(old.st_mode) && !bitsPermitWriting(old)) {
         result.writeProtected = true;
-        result.error = "Die Datei ist schreibgeschützt.";
+        result.error = QStringLiteral("Die Datei ist schreibgeschützt.");
         return result;
     }
 
-    const std::filesystem::path dir = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    std::string tmpl = (dir / (file.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) {
-        result.error = errnoText("Temporäre Datei");
+    // QSaveFile writes beside the file, syncs, and renames only on commit.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        result.error = QStringLiteral("Temporäre Datei: ") + out.errorString();
         return result;
     }
-    const mode_t mode = exists ? (old.st_mode & 07777) : defaultMode();
-    bool ok = writeAll(fd, data);
-    std::string error = ok ? std::string() : errnoText("Schreiben");
-    if (ok && ::fchmod(fd, mode) != 0) {
-        ok = false;
-        error = errnoText("Rechte setzen");
-    }
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-        error = errnoText("Schreiben auf den Datenträger");
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errnoText("Schließen");
-    }
-    if (ok && ::rename(tmpl.c_str(), file.c_str()) != 0) {
-        ok = false;
-        error = errnoText("Ersetzen");
-    }
-    if (!ok) {
-        ::unlink(tmpl.c_str());
-        result.error = error;
+    if (out.write(data) != data.size()) {
+        result.error = QStringLiteral("Schreiben: ") + out.errorString();
+        out.cancelWriting();
         return result;
     }
-    // Make the rename itself durable.
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
+    if (!out.commit()) {
+        result.error = QStringLiteral("Ersetzen: ") + out.errorString();
+        return result;
     }
+    syncFolder(file);
     result.ok = true;
     return result;
 }

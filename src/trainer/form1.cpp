@@ -1,8 +1,6 @@
 #include "form1.h"
 
-#include "app/textmarks.h"
 #include "editor/form3.h"
-#include "tasklist/foldernames.h"
 #include "help/form2.h"
 #include "help/vazideza.h"
 #include "resources/icons.h"
@@ -17,8 +15,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 
 namespace trainer {
@@ -52,17 +48,6 @@ const ToolButton kToolbar[] = {
     {"Bild11", 9360, "Copyright", "bicycle", &Form1::Bild11_Click},
 };
 
-struct ModeText {
-    const char *first;
-    const char *second;
-};
-
-const ModeText kModeNotice[] = {
-    {"Du befindest dich jetzt im Arbeitsmodus:", "Lies die Fragen, überlege und drücke ENTER."},
-    {"Du befindest dich jetzt im Lernmodus:", "Lies die Fragen und merke dir die Antworten gut."},
-    {"Du befindest dich jetzt im Quizmodus:", "Lies die Fragen und klicke die passende Antwort an."},
-};
-
 // The look of the counter and of the answer header.
 void styleHeading(ui::Label *label)
 {
@@ -76,7 +61,15 @@ void styleHeading(ui::Label *label)
 } // namespace
 
 Form1::Form1(std::unique_ptr<app::RandomSource> random, QWidget *parent)
-    : ui::Window(parent), m_random(random ? std::move(random) : std::make_unique<app::TimeSeededRandom>())
+    : ui::Window(parent),
+      m_trainer({[this](const QString &name) { return Bild1->loadPicture(name, m_trainer.folder()); },
+                 [this](const app::Message &message) {
+                     // The box comes up over the window as the trainer left it.
+                     showState();
+                     return ui::showMessage(message, this);
+                 },
+                 [] { ui::Application::endProgram(); }},
+                std::move(random))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("O n d r e l"));
@@ -141,26 +134,26 @@ void Form1::buildModePanel()
     ui::placeTwips(Frame1, 840, 720, 2295, 1335);
     ui::setColors(Frame1, ui::colors::mediumBlue);
     const struct {
-        QRadioButton *Form1::*member;
         const char *name;
         int top;
         const char *caption;
         void (Form1::*handler)();
     } options[] = {
-        {&Form1::Option1, "Option1", 240, "Arbeitsmodus", &Form1::Option1_Click},
-        {&Form1::Option2, "Option2", 600, "Lernmodus", &Form1::Option2_Click},
-        {&Form1::Option3, "Option3", 960, "Quizmodus", &Form1::Option3_Click},
+        {"Option1", 240, "Arbeitsmodus", &Form1::Option1_Click},
+        {"Option2", 600, "Lernmodus", &Form1::Option2_Click},
+        {"Option3", 960, "Quizmodus", &Form1::Option3_Click},
     };
-    for (const auto &option : options) {
+    for (int i = 0; i < 3; ++i) {
+        const auto &option = options[i];
         auto *button = new ui::OptionButton(QString::fromUtf8(option.caption), Frame1);
         button->setObjectName(QLatin1String(option.name));
         ui::placeTwips(button, 120, option.top, 2055, 255);
         ui::setColors(button, ui::colors::mediumBlue, ui::colors::white);
         button->setFont(ui::designFont(kVerdana, 9.75, true));
         connect(button, &QRadioButton::clicked, this, option.handler);
-        this->*option.member = button;
+        Option[i] = button;
     }
-    Option2->setChecked(true);
+    Option[1]->setChecked(true);
     Frame1->hide();
 }
 
@@ -183,165 +176,82 @@ void Form1::buildQuizPanel()
     }
 }
 
-bool Form1::Form_Load()
+bool Form1::Form_Load(const QDir &folder)
 {
     centreOnScreen();
-    m_random->reseedFromTime();
-    if (!LoadTaskList())
-        return false;
-    m_modul.CurrentMode = app::LearningMode;
-    m_modul.CurrentTask = 1;
-    ShowTask();
-    return true;
+    const bool loaded = m_trainer.load(folder);
+    showState();
+    return loaded;
 }
 
-bool Form1::LoadTaskList()
+void Form1::showState()
 {
-    const QString file = tasklist::taskListFile(QDir::current());
-    tasklist::LoadResult loaded = tasklist::loadTaskList(QFile::encodeName(file).toStdString());
-    if (!loaded.ok) {
-        ui::showMessage({QStringLiteral("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"), QStringLiteral("REVAZE.INI"),
-                         ui::Buttons::YesNo, ui::Icon::None, ui::Answer::Yes},
-                        this);
-        ui::Application::endProgram();
-        return false;
-    }
-    takeTaskList(std::move(loaded));
-    return true;
+    Label1->setCaption(m_trainer.counter());
+    Bezeichnung1->setCaption(m_trainer.answerDisplay());
+    Bezeichnung3->setCaption(m_trainer.answer());
+    Frame1->setVisible(m_trainer.modePanelShown());
+    Option[m_trainer.modul().CurrentMode - 1]->setChecked(true);
+    ui::setLeftTwips(Picture1, ui::leftTwips(m_trainer.quizPanelIn() ? Bezeichnung5 : Bezeichnung3));
+    for (int i = 0; i < 4; ++i)
+        quiz[i]->setCaption(m_trainer.choiceCaptions().at(i));
 }
 
-void Form1::takeTaskList(tasklist::LoadResult loaded)
+void Form1::run(void (Trainer::*action)())
 {
-    m_tasks = std::move(loaded.tasks);
-    m_modul.TaskCount = std::int64_t(m_tasks.count());
-    if (loaded.unpairedLastLine)
-        ui::inform(QStringLiteral("Unterschiedliche Dateieinträge!\r\r"), QStringLiteral("Revaze: Dateifehler"), this);
-    m_visited.reset(m_modul.TaskCount);
+    (m_trainer.*action)();
+    showState();
 }
 
-void Form1::ShowTask()
+void Form1::Bild9_Click() { run(&Trainer::firstTask); }
+void Form1::Bild2_Click() { run(&Trainer::previousTask); }
+void Form1::Bild3_Click() { run(&Trainer::randomTask); }
+void Form1::Bild4_Click() { run(&Trainer::nextTask); }
+void Form1::Bild10_Click() { run(&Trainer::lastTask); }
+void Form1::Bild5_Click() { run(&Trainer::reveal); }
+void Form1::Bild6_Click() { run(&Trainer::toggleModePanel); }
+void Form1::Bild7_Click() { run(&Trainer::quit); }
+void Form1::activated() { run(&Trainer::showModeNotice); }
+
+void Form1::chooseMode(int mode)
 {
-    auto &task = m_modul.CurrentTask;
-    task = wrapTask(task, m_modul.TaskCount);
-    QString picture;
-    QString answer;
-    if (m_modul.TaskCount == 0) {
-        task = 0;
-    } else {
-        picture = QString::fromStdString(m_tasks.pictures[std::size_t(task - 1)]);
-        answer = QString::fromStdString(m_tasks.answers[std::size_t(task - 1)]);
-    }
-    Bezeichnung3->setCaption(answer);
-    if (!Bild1->loadPicture(picture)) {
-        ui::inform(picture + QStringLiteral(" wurde nicht gefunden!\r"), QStringLiteral("Ladefehler"), this);
-        return;
-    }
-    Label1->setCaption(counterText(task, m_modul.TaskCount));
-    if (m_modul.CurrentMode == app::LearningMode)
-        Bild5_Click();
-    if (m_modul.CurrentMode == app::QuizMode)
-        FillQuizChoices();
+    m_trainer.chooseMode(mode);
+    showState();
 }
 
-void Form1::emptyAnswerDisplay()
+void Form1::Option1_Click() { chooseMode(app::WorkMode); }
+void Form1::Option2_Click() { chooseMode(app::LearningMode); }
+void Form1::Option3_Click() { chooseMode(app::QuizMode); }
+
+void Form1::judgeChoice(int position)
 {
-    Bezeichnung1->setCaption(QString());
+    m_trainer.judgeChoice(position);
+    showState();
 }
 
-void Form1::Bild9_Click()
+void Form1::quiz1_Click() { judgeChoice(0); }
+void Form1::quiz2_Click() { judgeChoice(1); }
+void Form1::quiz3_Click() { judgeChoice(2); }
+void Form1::quiz4_Click() { judgeChoice(3); }
+
+void Form1::Form_KeyDown(int keyCode, int)
 {
-    emptyAnswerDisplay();
-    m_modul.CurrentTask = 1;
-    ShowTask();
+    m_trainer.keyDown(keyCode);
+    showState();
 }
 
-void Form1::Bild2_Click()
+void Form1::keyPreview(int keyCode, Qt::KeyboardModifiers modifiers)
 {
-    emptyAnswerDisplay();
-    m_modul.CurrentTask -= 1;
-    ShowTask();
-}
-
-void Form1::Bild4_Click()
-{
-    emptyAnswerDisplay();
-    m_modul.CurrentTask += 1;
-    ShowTask();
-}
-
-void Form1::Bild10_Click()
-{
-    emptyAnswerDisplay();
-    m_modul.CurrentTask = m_modul.TaskCount;
-    ShowTask();
-}
-
-void Form1::Bild3_Click()
-{
-    // With no tasks there is nothing to draw and nothing to mark.
-    if (m_modul.TaskCount == 0)
-        return;
-    emptyAnswerDisplay();
-    if (m_visited.allDrawn()) {
-        m_visited.reset(m_modul.TaskCount);
-        ui::inform(QStringLiteral("Es wurden alle Aufgaben bearbeitet.\rDie Reihe beginnt wieder von vorn.\r\r"),
-                   QStringLiteral("Revaze"), this);
-    }
-    m_modul.CurrentTask = m_visited.draw(m_random->next());
-    ShowTask();
-}
-
-void Form1::Bild5_Click()
-{
-    if (m_modul.TaskCount == 0)
-        return;
-    Bezeichnung1->setCaption(app::MarksToBreaks(Bezeichnung3->caption()) + QChar('\r'));
-}
-
-void Form1::Bild6_Click()
-{
-    Frame1->setVisible(Frame1->isHidden());
-}
-
-void Form1::Bild7_Click()
-{
-    if (ui::askStop(QStringLiteral("Dieses Programm jetzt beenden?"), QStringLiteral("Ridoziruvirer"), this)
-        != ui::Answer::No)
-        ui::Application::endProgram();
+    Form_KeyDown(keyCode, int(modifiers));
 }
 
 void Form1::Bild8_Click()
 {
-    const QString folder =
-        ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), QDir::currentPath(), this);
+    const QString folder = ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"),
+                                            m_trainer.folder().absolutePath(), this);
     if (folder.isEmpty())
         return;
-    const QString file = tasklist::taskListFile(QDir(folder));
-    tasklist::LoadResult loaded = tasklist::loadTaskList(QFile::encodeName(file).toStdString());
-    if (!loaded.ok) {
-        const QString why = QFileInfo::exists(file)
-                                ? QStringLiteral("Die Aufgabenliste 'REVAZE.INI' in diesem Ordner kann nicht gelesen werden:")
-                                : QStringLiteral("In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':");
-        ui::inform(why + QChar('\r') + QDir::toNativeSeparators(folder) + QStringLiteral("\r\r"), QStringLiteral("Revaze"), this);
-        return;
-    }
-    QDir::setCurrent(folder);
-    takeTaskList(std::move(loaded));
-    startOver();
-}
-
-void Form1::startOver()
-{
-    // As at start-up: learning mode, panels in their places, task 1, notice.
-    m_modul.CurrentMode = app::LearningMode;
-    Option2->setChecked(true);
-    Frame1->hide();
-    ui::setLeftTwips(Picture1, ui::leftTwips(Bezeichnung3));
-    emptyAnswerDisplay();
-    Label1->setCaption(QString());
-    m_modul.CurrentTask = 1;
-    ShowTask();
-    ShowModeNotice();
+    m_trainer.switchFolder(QDir(folder));
+    showState();
 }
 
 namespace {
@@ -372,102 +282,10 @@ void Form1::Bild13_Click()
     // One editor for the whole run; its load handler centres it at its first showing.
     if (!m_editor)
         m_editor = std::make_unique<editor::Form3>(this);
+    m_editor->setFolder(m_trainer.folder());
     m_editor->show();
     m_editor->activateWindow();
     hide();
-}
-
-void Form1::chooseMode(int mode)
-{
-    m_modul.CurrentMode = mode;
-    Bild9_Click();
-    Frame1->hide();
-    ui::setLeftTwips(Picture1, ui::leftTwips(mode == app::QuizMode ? Bezeichnung5 : Bezeichnung3));
-    ShowModeNotice();
-}
-
-void Form1::Option1_Click()
-{
-    chooseMode(app::WorkMode);
-}
-
-void Form1::Option2_Click()
-{
-    chooseMode(app::LearningMode);
-}
-
-void Form1::Option3_Click()
-{
-    chooseMode(app::QuizMode);
-}
-
-void Form1::ShowModeNotice()
-{
-    QString text;
-    const QRadioButton *options[] = {Option1, Option2, Option3};
-    for (int i = 0; i < 3; ++i) {
-        if (options[i]->isChecked())
-            text = QString::fromUtf8(kModeNotice[i].first) + QStringLiteral("\r\r") + QString::fromUtf8(kModeNotice[i].second);
-    }
-    ui::inform(text + QStringLiteral("\r\r"), QStringLiteral("Revaze"), this);
-}
-
-void Form1::FillQuizChoices()
-{
-    if (m_modul.TaskCount == 0)
-        return;
-    QStringList choices{Bezeichnung3->caption()};
-    m_random->reseedFromTime();
-    for (int i = 0; i < 3; ++i) {
-        auto r = std::int64_t(double(m_modul.TaskCount) * m_random->next());
-        r = std::clamp<std::int64_t>(r, 0, m_modul.TaskCount - 1);
-        choices.append(QString::fromStdString(m_tasks.answers[std::size_t(r)]));
-    }
-    m_choices = sortedChoices(choices, m_collator);
-    for (int j = 0; j < m_choices.size(); ++j)
-        quiz[j]->setCaption(app::MarksToBreaks(m_choices.at(j)));
-}
-
-void Form1::judgeChoice(int position)
-{
-    if (m_modul.TaskCount == 0 || position >= m_choices.size())
-        return;
-    if (m_choices.at(position) != Bezeichnung3->caption()) {
-        ui::inform(QStringLiteral("Das ist leider falsch!\r\r"), QStringLiteral("Veduzozeva"), this);
-        return;
-    }
-    ui::inform(QStringLiteral("Das ist richtig, weiter!\r\r"), QStringLiteral("Veduzozeva"), this);
-    Bild4_Click();
-}
-
-void Form1::Form_KeyDown(int keyCode, int)
-{
-    switch (keyCode) {
-    case 27: Bild7_Click(); break;
-    case 13: Bild5_Click(); break;
-    case 32: Bild3_Click(); break;
-    case 37: Bild2_Click(); break;
-    case 39: Bild4_Click(); break;
-    case 36:
-        m_modul.CurrentTask = m_modul.TaskCount;
-        Bild4_Click();
-        break;
-    case 35:
-        m_modul.CurrentTask = 1;
-        Bild2_Click();
-        break;
-    default: break;
-    }
-}
-
-void Form1::keyPreview(int keyCode, Qt::KeyboardModifiers modifiers)
-{
-    Form_KeyDown(keyCode, int(modifiers));
-}
-
-void Form1::activated()
-{
-    ShowModeNotice();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

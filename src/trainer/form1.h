@@ -1,15 +1,10 @@
 #pragma once
 // The trainer's main window: toolbar, task picture with counter, answer
-// display, mode panel and quiz panel. The handlers carry the names of the
-// control and event they serve; the rules themselves live in tasklogic.h.
+// display, mode panel and quiz panel. Each handler, named after its control
+// and event, hands the action to the Trainer and shows what it then holds.
 
-#include "app/modul1.h"
-#include "app/random.h"
-#include "tasklist/taskfile.h"
-#include "trainer/tasklogic.h"
+#include "trainer/trainer.h"
 #include "ui/window.h"
-
-#include <QStringList>
 
 #include <memory>
 
@@ -36,16 +31,13 @@ public:
     explicit Form1(std::unique_ptr<app::RandomSource> random = nullptr, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // The load handler: centre, seed, read the task list, learning mode,
-    // task 1. Returns false when the program has to end (no task list).
-    bool Form_Load();
+    // The load handler: centre, then start the trainer on the task folder.
+    // Returns false when the program has to end (no task list).
+    bool Form_Load(const QDir &folder);
     void Form_KeyDown(int keyCode, int shift);
 
-    const app::Modul1 &modul() const { return m_modul; }
-    const std::string &VisitedMask() const { return m_visited.text(); }
-    const QStringList &List3() const { return m_choices; }
+    const Trainer &trainer() const { return m_trainer; }
 
-    // Navigation and the reveal (toolbar buttons).
     void Bild9_Click();   // first task
     void Bild2_Click();   // previous task
     void Bild3_Click();   // random task not yet drawn
@@ -62,10 +54,10 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
-    void quiz1_Click() { judgeChoice(0); }
-    void quiz2_Click() { judgeChoice(1); }
-    void quiz3_Click() { judgeChoice(2); }
-    void quiz4_Click() { judgeChoice(3); }
+    void quiz1_Click();
+    void quiz2_Click();
+    void quiz3_Click();
+    void quiz4_Click();
 
 protected:
     void keyPreview(int keyCode, Qt::KeyboardModifiers modifiers) override;
@@ -77,23 +69,13 @@ private:
     void buildTaskArea();
     void buildModePanel();
     void buildQuizPanel();
-
-    bool LoadTaskList();
-    void takeTaskList(tasklist::LoadResult loaded);
-    void startOver();
-    void ShowTask();
-    void ShowModeNotice();
-    void FillQuizChoices();
+    // Puts what the trainer holds on the screen.
+    void showState();
+    void run(void (Trainer::*action)());
     void chooseMode(int mode);
     void judgeChoice(int position);
-    void emptyAnswerDisplay();
 
-    app::Modul1 m_modul;
-    std::unique_ptr<app::RandomSource> m_random;
-    tasklist::TaskList m_tasks;   // List1 (pictures) and List2 (answers)
-    trainer::VisitedMask m_visited;
-    QStringList m_choices;        // List3
-    QCollator m_collator = choiceCollator();
+    Trainer m_trainer;
 
     std::unique_ptr<editor::Form3> m_editor;  // created at its first opening, then kept
     std::unique_ptr<help::Form2> m_keyWindow;   // likewise, shown without an owner
@@ -105,9 +87,7 @@ private:
     ui::Label *Bezeichnung3 = nullptr;
     ui::Label *Bezeichnung5 = nullptr;
     QFrame *Frame1 = nullptr;
-    QRadioButton *Option1 = nullptr;
-    QRadioButton *Option2 = nullptr;
-    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option[3] = {};
     ui::PictureBox *Picture1 = nullptr;
     ui::Label *quiz[4] = {};
 };

@@ -3,6 +3,8 @@
 // Tests install a hook that answers instead of the user and sees exactly
 // what would have been shown.
 
+#include "app/message.h"
+
 #include <QString>
 
 #include <functional>
@@ -11,17 +13,10 @@ class QWidget;
 
 namespace ui {
 
-enum class Buttons { Ok, YesNo };
-enum class Icon { None, Stop };
-enum class Answer { Ok, Yes, No };
-
-struct Message {
-    QString text;   // CR characters are line breaks
-    QString title;
-    Buttons buttons = Buttons::Ok;
-    Icon icon = Icon::None;
-    Answer defaultButton = Answer::Ok;
-};
+using app::Answer;
+using app::Buttons;
+using app::Icon;
+using app::Message;
 
 // Shows the box and returns the button pressed. Closing the box without a
 // button counts as No for a question and as OK otherwise.

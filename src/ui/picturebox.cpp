@@ -15,14 +15,14 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
-bool PictureBox::loadPicture(const QString &storedName, QString *error)
+bool PictureBox::loadPicture(const QString &storedName, const QDir &folder, QString *error)
 {
     if (storedName.isEmpty()) {
         clearPicture();
         return true;
     }
     QString reason;
-    const QString path = resolvePictureFile(storedName, QDir::current());
+    const QString path = resolvePictureFile(storedName, folder);
     Picture loaded = path.isEmpty() ? Picture() : Picture::load(path, &reason);
     if (loaded.isNull()) {
         if (error)

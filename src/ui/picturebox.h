@@ -17,10 +17,10 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // Loads the file a stored picture name means (looked up in the current
-    // directory). An empty name clears the box. On failure the old picture
-    // stays and the reason goes to `error`.
-    bool loadPicture(const QString &storedName, QString *error = nullptr);
+    // Loads the file a stored picture name means, looked up in `folder`. An
+    // empty name clears the box. On failure the old picture stays and the
+    // reason goes to `error`.
+    bool loadPicture(const QString &storedName, const QDir &folder, QString *error = nullptr);
     void setPicture(const Picture &picture);
     void clearPicture();
     const Picture &picture() const { return m_picture; }

@@ -19,13 +19,16 @@ void TestCommandLine::parse_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("nothing") << QStringList() << int(app::CommandLine::Run) << "";
-    QTest::newRow("folder") << QStringList{"/tmp"} << int(app::CommandLine::Run) << "/tmp";
-    QTest::newRow("missing folder") << QStringList{"/gibt/es/nicht"} << int(app::CommandLine::Fail) << "/gibt/es/nicht";
-    QTest::newRow("help") << QStringList{"--help"} << int(app::CommandLine::PrintHelp) << "";
-    QTest::newRow("version") << QStringList{"--version"} << int(app::CommandLine::PrintVersion) << "";
-    QTest::newRow("unknown option") << QStringList{"--bunt"} << int(app::CommandLine::Fail) << "";
-    QTest::newRow("two folders") << QStringList{"/tmp", "/"} << int(app::CommandLine::Fail) << "";
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("nothing") << QStringList() << int(app::CommandLine::Run) << "" << false;
+    QTest::newRow("folder") << QStringList{"/tmp"} << int(app::CommandLine::Run) << "/tmp" << false;
+    QTest::newRow("missing folder") << QStringList{"/gibt/es/nicht"} << int(app::CommandLine::Fail) << "/gibt/es/nicht" << false;
+    QTest::newRow("help") << QStringList{"--help"} << int(app::CommandLine::PrintHelp) << "" << false;
+    QTest::newRow("help after a folder") << QStringList{"/tmp", "-h"} << int(app::CommandLine::PrintHelp) << "" << false;
+    QTest::newRow("version") << QStringList{"--version"} << int(app::CommandLine::PrintVersion) << "" << false;
+    QTest::newRow("from the desktop menu") << QStringList{"--aus-dem-menue"} << int(app::CommandLine::Run) << "" << true;
+    QTest::newRow("unknown option") << QStringList{"--bunt"} << int(app::CommandLine::Fail) << "" << false;
+    QTest::newRow("two folders") << QStringList{"/tmp", "/"} << int(app::CommandLine::Fail) << "" << false;
 }
 
 void TestCommandLine::parse()
@@ -33,11 +36,14 @@ void TestCommandLine::parse()
     QFETCH(QStringList, arguments);
     QFETCH(int, action);
     QFETCH(QString, folder);
+    QFETCH(bool, fromMenu);
     const app::CommandLine line = app::parseCommandLine(arguments, "1.2.3");
     QCOMPARE(int(line.action), action);
     QCOMPARE(line.folder, folder);
-    if (action != app::CommandLine::Run)
-        QVERIFY(!line.message.isEmpty());
+    QCOMPARE(line.fromMenu, fromMenu);
+    QCOMPARE(line.message.isEmpty(), action == app::CommandLine::Run);
+    if (action == app::CommandLine::PrintVersion)
+        QCOMPARE(line.message, QString("Revaze 1.2.3\n"));
 }
 
 void TestCommandLine::programPrintsAndExits_data()

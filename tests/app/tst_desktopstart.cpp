@@ -5,95 +5,66 @@
 
 #include <QtTest>
 
+using app::Answer;
+
 class TestDesktopStart : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { ui::setFolderHook(nullptr); }
-    void taskFolderStaysAsItIs();
-    void ownFolderIsUsed();
-    void samplesAreCopiedOnFirstUse();
-    void userPicksAFolder();
-    void userGivesUp();
+    void findsAFolder_data();
+    void findsAFolder();
 };
 
-namespace {
-QString makeFolder(const QTemporaryDir &root, const QString &name, bool withList)
+void TestDesktopStart::findsAFolder_data()
 {
-    const QString path = root.filePath(name);
-    QDir().mkpath(path);
-    if (withList) {
-        QFile list(QDir(path).filePath("REVAZE.INI"));
-        list.open(QIODevice::WriteOnly);
-        list.write("HAUS.WMF\r\nDas Haus\r\n");
+    // Folders: "start" where the program starts, "own" in the documents,
+    // "samples"; "picked" the folders the user picks, in order.
+    QTest::addColumn<QStringList>("withList");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QStringList>("picked");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<int>("messages");
+    using L = QStringList;
+    QTest::newRow("the start folder has a list") << L{"start", "own", "samples"} << QList<Answer>{} << L{} << "start" << 0;
+    QTest::newRow("the child's own folder") << L{"own", "samples"} << QList<Answer>{} << L{} << "own" << 0;
+    QTest::newRow("samples copied on first use") << L{"samples"} << QList<Answer>{Answer::Yes} << L{} << "own" << 1;
+    QTest::newRow("no copy: the user picks")
+        << L{"samples", "picked"} << QList<Answer>{Answer::No} << L{"empty", "picked"} << "picked" << 2;
+    QTest::newRow("no copy, and the user gives up") << L{} << QList<Answer>{} << L{""} << "" << 1;
+}
+
+void TestDesktopStart::findsAFolder()
+{
+    QFETCH(QStringList, withList);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QStringList, picked);
+    QFETCH(QString, found);
+    QFETCH(int, messages);
+    testing::TaskFolder root;
+    const QString own = root.filePath("Dokumente/Revaze-Aufgaben");
+    auto path = [&](const QString &name) { return name == "own" ? own : name.isEmpty() ? QString() : root.filePath(name); };
+    for (const char *name : {"start", "samples", "empty", "picked"})
+        QVERIFY(root.dir().mkpath(name));
+    for (const QString &name : withList) {
+        QVERIFY(QDir().mkpath(path(name)));
+        root.write(QDir(root.path()).relativeFilePath(path(name)) + "/REVAZE.INI", "HAUS.WMF\r\nDas Haus\r\n");
     }
-    return QDir(path).canonicalPath();
-}
-} // namespace
+    testing::writePicture(root, "samples/HAUS.WMF", Qt::red);
+    QFile::setPermissions(root.filePath("samples/HAUS.WMF"), QFileDevice::ReadOwner);  // installed read-only
+    ui::setFolderHook([&](const QString &) { return path(picked.takeFirst()); });
+    testing::WindowMessages boxes;
+    for (Answer a : answers)
+        boxes.answer({a});
 
-void TestDesktopStart::taskFolderStaysAsItIs()
-{
-    testing::TaskFolder folder;
-    folder.write("REVAZE.INI", "");
-    testing::MessageScript messages;
-    QVERIFY(app::findTaskFolderForDesktopStart("/nirgends", "/nirgends"));
-    QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
-    QVERIFY(messages.shown().isEmpty());
-}
-
-void TestDesktopStart::ownFolderIsUsed()
-{
-    testing::TaskFolder home;
-    QTemporaryDir docs;
-    const QString own = makeFolder(docs, "Revaze-Aufgaben", true);
-    testing::MessageScript messages;
-    QVERIFY(app::findTaskFolderForDesktopStart(QString(), docs.path()));
-    QCOMPARE(QDir::currentPath(), own);
-    QVERIFY(messages.shown().isEmpty());
-}
-
-void TestDesktopStart::samplesAreCopiedOnFirstUse()
-{
-    testing::TaskFolder home;
-    QTemporaryDir root;
-    const QString samples = makeFolder(root, "samples", true);
-    QFile::copy(QFINDTESTDATA("../../samples/HAUS.WMF"), QDir(samples).filePath("HAUS.WMF"));
-    QFile::setPermissions(QDir(samples).filePath("HAUS.WMF"), QFileDevice::ReadOwner); // installed read-only
-    testing::MessageScript messages;
-    messages.answer(ui::Answer::Yes);
-    QVERIFY(app::findTaskFolderForDesktopStart(samples, root.filePath("Dokumente")));
-    QCOMPARE(messages.shown().size(), 1);
-    QCOMPARE(messages.shown().first().buttons, ui::Buttons::YesNo);
-    const QString own = QDir(root.filePath("Dokumente/Revaze-Aufgaben")).canonicalPath();
-    QCOMPARE(QDir::currentPath(), own);
-    QVERIFY(QFileInfo(QDir(own).filePath("HAUS.WMF")).isWritable());
-    QCOMPARE(QDir(own).entryList(QDir::Files), (QStringList{"HAUS.WMF", "REVAZE.INI"}));
-}
-
-void TestDesktopStart::userPicksAFolder()
-{
-    testing::TaskFolder home;
-    QTemporaryDir root;
-    const QString empty = makeFolder(root, "leer", false);
-    const QString tasks = makeFolder(root, "aufgaben", true);
-    QStringList offered{empty, tasks};
-    ui::setFolderHook([&](const QString &) { return offered.takeFirst(); });
-    testing::MessageScript messages;
-    messages.answer(ui::Answer::No);
-    QVERIFY(app::findTaskFolderForDesktopStart(makeFolder(root, "samples", true), root.filePath("Dokumente")));
-    QCOMPARE(QDir::currentPath(), tasks);
-    QCOMPARE(messages.shown().size(), 2);
-    QVERIFY(messages.shown().last().text.startsWith("In diesem Ordner gibt es keine Aufgabenliste"));
-    QVERIFY(!QFileInfo::exists(root.filePath("Dokumente/Revaze-Aufgaben")));
-}
-
-void TestDesktopStart::userGivesUp()
-{
-    testing::TaskFolder home;
-    QTemporaryDir root;
-    ui::setFolderHook([](const QString &) { return QString(); });
-    testing::MessageScript messages;
-    QVERIFY(!app::findTaskFolderForDesktopStart(QString(), root.path()));
-    QCOMPARE(QDir::currentPath(), QDir(home.path()).canonicalPath());
+    QCOMPARE(app::findTaskFolderForDesktopStart(path("start"), path("samples"), root.filePath("Dokumente")), path(found));
+    QCOMPARE(boxes.shown().size(), messages);
+    if (answers.value(0) == Answer::Yes) {
+        QCOMPARE(QDir(own).entryList(QDir::Files), (QStringList{"HAUS.WMF", "REVAZE.INI"}));
+        QVERIFY(QFileInfo(QDir(own).filePath("HAUS.WMF")).isWritable());
+    } else if (messages == 2) {
+        QVERIFY(boxes.texts().last().startsWith("In diesem Ordner gibt es keine Aufgabenliste"));
+        QVERIFY(!QFileInfo::exists(own));
+    }
 }
 
 REVAZE_TEST_MAIN(TestDesktopStart)

@@ -70,7 +70,7 @@ void TestRealWindow::keysDriveTheProgram()
     testing::TaskFolder folder;
     QByteArray list;
     for (int k = 1; k <= 3; ++k) {
-        folder.writePicture(QString("P%1.WMF").arg(k), Qt::blue);
+        testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
         list += "P" + QByteArray::number(k) + ".WMF\r\nWort " + QByteArray::number(k) + "\r\n";
     }
     folder.write("REVAZE.INI", list);

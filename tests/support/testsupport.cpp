@@ -1,39 +1,18 @@
 #include "testsupport.h"
 
-#include "tasklist/cp1252.h"
-
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QWindow>
 
 namespace testing {
 
-MessageScript::MessageScript()
+WindowMessages::WindowMessages()
 {
-    ui::setMessageHook([this](const ui::Message &message) {
-        m_shown.append(message);
-        if (message.buttons == ui::Buttons::Ok)
-            return ui::Answer::Ok;
-        if (m_answers.empty())
-            return ui::Answer::No;
-        const ui::Answer next = m_answers.front();
-        m_answers.pop_front();
-        return next;
-    });
+    ui::setMessageHook([this](const ui::Message &message) { return (*this)(message); });
 }
 
-MessageScript::~MessageScript()
+WindowMessages::~WindowMessages()
 {
     ui::setMessageHook(nullptr);
-}
-
-QStringList MessageScript::titles() const
-{
-    QStringList result;
-    for (const auto &message : m_shown)
-        result.append(message.title);
-    return result;
 }
 
 EndWatch::EndWatch()
@@ -46,36 +25,11 @@ EndWatch::~EndWatch()
     ui::Application::setEndHook(nullptr);
 }
 
-TaskFolder::TaskFolder() : m_previous(QDir::currentPath())
-{
-    QDir::setCurrent(m_dir.path());
-}
-
-TaskFolder::~TaskFolder()
-{
-    QDir::setCurrent(m_previous);
-}
-
-void TaskFolder::write(const QString &name, const QByteArray &bytes) const
-{
-    QFile file(filePath(name));
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
-    file.write(bytes);
-}
-
-void TaskFolder::writePicture(const QString &name, const QColor &colour, int w, int h) const
+void writePicture(const TaskFolder &folder, const QString &name, const QColor &colour, int w, int h)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
-    QVERIFY(image.save(filePath(name), "PNG"));
-}
-
-QByteArray TaskFolder::read(const QString &name) const
-{
-    QFile file(filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    QVERIFY(image.save(folder.filePath(name), "PNG"));
 }
 
 namespace {
@@ -121,18 +75,21 @@ void typeTo(QWidget *window, Qt::Key key, const QString &text, Qt::KeyboardModif
     QTest::sendKeyEvent(QTest::Release, handle, key, text, modifiers);
 }
 
+void typeText(QWidget *window, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QChar('\n'))
+            keyTo(window, Qt::Key_Return);
+        else
+            typeTo(window, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown, QString(c));
+    }
+}
+
 bool showActive(QWidget *window)
 {
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
-}
-
-QByteArray cp1252(const QString &text)
-{
-    std::string bad;
-    const std::string bytes = tasklist::encodeCp1252(text.toStdString(), &bad);
-    return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
 } // namespace testing

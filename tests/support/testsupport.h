@@ -1,37 +1,24 @@
 #pragma once
-// Shared test helpers: the application object the program uses, scripted
-// answers for message boxes, and folders with task lists.
+// Test helpers for windows: message boxes answered by a script, the end of
+// the program counted, and mouse and keys delivered the way the window
+// system delivers them.
 
+#include "testcore.h"
 #include "ui/application.h"
 #include "ui/messagebox.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
-#include <QTemporaryDir>
+#include <QColor>
 #include <QtTest>
-
-#include <deque>
 
 namespace testing {
 
-// Answers message boxes instead of the user and records what they showed.
-// Questions take the scripted answers in order; with none left, No.
-class MessageScript {
+// A MessageScript that answers every box the windows show while it lives.
+class WindowMessages : public MessageScript {
 public:
-    MessageScript();
-    ~MessageScript();
-    MessageScript(const MessageScript &) = delete;
-    MessageScript &operator=(const MessageScript &) = delete;
-
-    void answer(ui::Answer next) { m_answers.push_back(next); }
-    const QList<ui::Message> &shown() const { return m_shown; }
-    QStringList titles() const;
-    void clear() { m_shown.clear(); }
-
-private:
-    std::deque<ui::Answer> m_answers;
-    QList<ui::Message> m_shown;
+    WindowMessages();
+    ~WindowMessages();
+    WindowMessages(const WindowMessages &) = delete;
+    WindowMessages &operator=(const WindowMessages &) = delete;
 };
 
 // Counts requests to end the program instead of ending it.
@@ -45,22 +32,8 @@ private:
     int m_count = 0;
 };
 
-// A temporary folder that is the current directory while the object lives.
-class TaskFolder {
-public:
-    TaskFolder();
-    ~TaskFolder();
-    QString path() const { return m_dir.path(); }
-    QString filePath(const QString &name) const { return m_dir.filePath(name); }
-    void write(const QString &name, const QByteArray &bytes) const;
-    // A small PNG picture of one colour, size w x h.
-    void writePicture(const QString &name, const QColor &colour, int w = 40, int h = 30) const;
-    QByteArray read(const QString &name) const;
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-};
+// A small PNG picture of one colour, w x h, in the folder.
+void writePicture(const TaskFolder &folder, const QString &name, const QColor &colour, int w = 40, int h = 30);
 
 // The control of that name in a window; a missing control ends the test run.
 template <typename T = QWidget> T *control(const QWidget *window, const char *name)
@@ -80,11 +53,10 @@ void doubleClickOn(QWidget *control);
 void keyTo(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 // A key that types `text`, such as AltGr+Space typing a no-break space.
 void typeTo(QWidget *window, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers = {});
+// Types each character of `text` into the window; "\n" is the Enter key.
+void typeText(QWidget *window, const QString &text);
 // Shows a window and waits until it is active.
 bool showActive(QWidget *window);
-
-// Windows-1252 bytes of a UTF-8 text (test data helper).
-QByteArray cp1252(const QString &text);
 
 } // namespace testing
 

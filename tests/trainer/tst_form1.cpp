@@ -1,238 +1,274 @@
-// The main window: start-up, layout and showing a task.
-#include "trainerfixture.h"
+// The main window's wiring under real input: clicks, double clicks and keys
+// delivered to the window the way the window system delivers them. The
+// rules behind them are tested in tst_trainer.
+#include "help/form2.h"
+#include "help/vazideza.h"
+#include "testsupport.h"
+#include "trainer/form1.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
 
-#include "ui/units.h"
-
+#include <QRadioButton>
 #include <QtTest>
 
-using testing::Trainer;
+#include <deque>
+
+namespace {
+
+class ScriptedRandom : public app::RandomSource {
+public:
+    explicit ScriptedRandom(std::deque<double> *numbers) : m_numbers(numbers) {}
+    void reseedFromTime() override {}
+    double next() override
+    {
+        const double r = m_numbers->empty() ? 0.0 : m_numbers->front();
+        if (!m_numbers->empty())
+            m_numbers->pop_front();
+        return r;
+    }
+
+private:
+    std::deque<double> *m_numbers;
+};
+
+// The main window on a list of `count` tasks with pictures, shown and active,
+// its first notice answered.
+struct Window {
+    explicit Window(int count, const QByteArray &list = QByteArray())
+    {
+        folder.write("REVAZE.INI", list.isNull() ? testing::numberedTasks(count) : list);
+        for (int k = 1; k <= count; ++k)
+            testing::writePicture(folder, QString("P%1.WMF").arg(k), QColor::fromHsv((k * 37) % 360, 200, 200));
+    }
+    void open()
+    {
+        QVERIFY(form.Form_Load(folder.dir()));
+        QVERIFY(testing::showActive(&form));
+        QTRY_COMPARE(messages.shown().size(), 1);
+        messages.clear();
+    }
+    QWidget *control(const char *name) const { return testing::control(&form, name); }
+    QString caption(const char *name) const { return testing::control<ui::Label>(&form, name)->caption(); }
+    qint64 task() const { return form.trainer().modul().CurrentTask; }
+    qsizetype drawn() const
+    {
+        const std::string &mask = form.trainer().visitedMask();
+        return std::count(mask.begin(), mask.end(), '1');
+    }
+
+    testing::TaskFolder folder;
+    testing::WindowMessages messages;
+    testing::EndWatch ends;
+    std::deque<double> randoms;
+    trainer::Form1 form{std::make_unique<ScriptedRandom>(&randoms)};
+};
+
+} // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
 private slots:
-    void startsOnTaskOneWithNotice();
-    void missingTaskList_data();
-    void missingTaskList();
-    void listFoundInAnyCase();
-    void oddLineCountWarnsAndGoesOn();
-    void emptyTaskList();
-    void layout_data();
-    void layout();
-    void toolbarTips();
-    void pictureAtNaturalSizeFromTopLeft();
-    void pictureNames_data();
-    void pictureNames();
-    void missingPictureAtStart();
-    void hugeListShowsItsCounter();
+    void startsWithTaskOneAndNotice();
+    void toolbar_data();
+    void toolbar();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
+    void keysAfterModeChosenWithMouse_data();
+    void keysAfterModeChosenWithMouse();
+    void quizPanel();
+    void closeBoxAsks();
+    void noticeOnActivationFromAnotherWindowOnly();
     void damagedTaskLists_data();
     void damagedTaskLists();
 };
 
-void TestForm1::startsOnTaskOneWithNotice()
+void TestForm1::startsWithTaskOneAndNotice()
 {
-    Trainer t(testing::numberedTasks(10), 10);
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(t.counter(), QString(" Aufgabe 1 / 10"));
-    QCOMPARE(t.caption("Bezeichnung3"), QString("Antwort 1"));
-    QCOMPARE(t.answerDisplay(), QString("Antwort 1\r"));
-    QVERIFY(t.messages.shown().isEmpty());
-
-    t.form->show();
-    QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
-    QTRY_COMPARE(t.messages.shown().size(), 1);
+    Window w(10);
+    QVERIFY(w.form.Form_Load(w.folder.dir()));
+    QVERIFY(w.messages.shown().isEmpty());
+    QVERIFY(testing::showActive(&w.form));
+    QTRY_COMPARE(w.messages.shown().size(), 1);
     QTest::qWait(50);
-    QCOMPARE(t.messages.shown().size(), 1);
-    const ui::Message notice = t.messages.shown().first();
-    QCOMPARE(notice.text, QString("Du befindest dich jetzt im Lernmodus:\r\rLies die Fragen und merke dir die Antworten gut.\r\r"));
-    QCOMPARE(notice.title, QString("Revaze"));
-    QCOMPARE(notice.buttons, ui::Buttons::Ok);
-    QCOMPARE(notice.icon, ui::Icon::None);
-    QCOMPARE(t.form->windowTitle(), QString("O n d r e l"));
-    QCOMPARE(t.form->size(), QSize(666, 529));
+    QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
+    QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 10"));
+    QCOMPARE(w.caption("Bezeichnung1"), QString("Antwort 1\r"));
+    QCOMPARE(qobject_cast<ui::PictureBox *>(w.control("Bild1"))->picture().size(), QSize(40, 30));
+    QVERIFY(w.control("Frame1")->isHidden());
+    QVERIFY(qobject_cast<QRadioButton *>(w.control("Option2"))->isChecked());
 }
 
-void TestForm1::missingTaskList_data()
+void TestForm1::toolbar_data()
 {
-    QTest::addColumn<bool>("folderOfThatName");
-    QTest::newRow("no file") << false;
-    QTest::newRow("a folder named REVAZE.INI") << true;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("task");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("shows");  // a window or box that comes up
+    QTest::newRow("first") << "Bild9" << 1 << "" << "";
+    QTest::newRow("previous") << "Bild2" << 4 << "" << "";
+    QTest::newRow("random") << "Bild3" << 1 << "" << "";
+    QTest::newRow("next") << "Bild4" << 6 << "" << "";
+    QTest::newRow("last") << "Bild10" << 10 << "" << "";
+    QTest::newRow("reveal") << "Bild5" << 5 << "Antwort 5\r" << "";
+    QTest::newRow("settings") << "Bild6" << 5 << "" << "Frame1";
+    QTest::newRow("end") << "Bild7" << 5 << "" << "Ridoziruvirer";
+    QTest::newRow("keys") << "Bild12" << 5 << "" << "Form2";
+    QTest::newRow("about") << "Bild11" << 5 << "" << "VAZIDEZA";
+    QTest::newRow("editor") << "Bild13" << 5 << "" << "Form3";
 }
 
-void TestForm1::missingTaskList()
+void TestForm1::toolbar()
 {
-    QFETCH(bool, folderOfThatName);
-    testing::TaskFolder folder;
-    if (folderOfThatName)
-        QVERIFY(QDir(folder.path()).mkdir("REVAZE.INI"));
-    testing::MessageScript messages;
-    testing::EndWatch ends;
-    trainer::Form1 form;
-    QVERIFY(!form.Form_Load());
-    QCOMPARE(ends.count(), 1);
-    QCOMPARE(messages.shown().size(), 1);
-    const ui::Message box = messages.shown().first();
-    QCOMPARE(box.text, QString("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"));
-    QCOMPARE(box.title, QString("REVAZE.INI"));
-    QCOMPARE(box.buttons, ui::Buttons::YesNo);
-    QCOMPARE(box.icon, ui::Icon::None);
+    QFETCH(QString, button);
+    QFETCH(int, task);
+    QFETCH(QString, display);
+    QFETCH(QString, shows);
+    Window w(10);
+    w.open();
+    testing::clickOn(w.control("Bild6"));
+    testing::clickOn(w.control("Option1"));  // work mode: the display stays empty
+    for (int i = 1; i < 5; ++i)
+        w.form.Bild4_Click();
+    w.messages.clear();
+    testing::clickOn(w.control(button.toLatin1().constData()));
+    QCOMPARE(w.task(), task);
+    QCOMPARE(w.caption("Label1"), QString(" Aufgabe %1 / 10").arg(task));
+    QCOMPARE(w.caption("Bezeichnung1"), display);
+    QCOMPARE(w.drawn(), button == "Bild3" ? 1 : 0);
+    if (shows == "Frame1")
+        QVERIFY(w.control("Frame1")->isVisible());
+    else if (shows.startsWith("Form") || shows == "VAZIDEZA")
+        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == shows);
+    else
+        QCOMPARE(w.messages.titles(), shows.isEmpty() ? QStringList() : QStringList{shows});
+    QCOMPARE(w.form.isVisible(), shows != "Form3");
 }
 
-void TestForm1::listFoundInAnyCase()
+void TestForm1::doubleClickIsOneClick_data()
 {
-    Trainer t(testing::numberedTasks(2), 2);
-    QVERIFY(QFile::rename(t.folder.filePath("REVAZE.INI"), t.folder.filePath("revaze.ini")));
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(t.counter(), QString(" Aufgabe 1 / 2"));
-    QVERIFY(t.messages.shown().isEmpty());
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("task");
+    QTest::addColumn<bool>("panel");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("next") << "Bild4" << 6 << false << 0;
+    QTest::newRow("previous") << "Bild2" << 4 << false << 0;
+    QTest::newRow("random") << "Bild3" << 1 << false << 0;
+    QTest::newRow("settings") << "Bild6" << 5 << true << 0;
+    QTest::newRow("a mode") << "Option1" << 1 << false << 1;
 }
 
-void TestForm1::oddLineCountWarnsAndGoesOn()
+void TestForm1::doubleClickIsOneClick()
 {
-    Trainer t("P1.WMF\r\nAntwort 1\r\nP2.WMF\r\n", 2);
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(t.messages.shown().size(), 1);
-    QCOMPARE(t.messages.shown().first().text, QString("Unterschiedliche Dateieinträge!\r\r"));
-    QCOMPARE(t.messages.shown().first().title, QString("Revaze: Dateifehler"));
-    QCOMPARE(t.messages.shown().first().buttons, ui::Buttons::Ok);
-    QCOMPARE(t.counter(), QString(" Aufgabe 1 / 2"));
-    QCOMPARE(t.form->VisitedMask(), std::string("00"));
+    QFETCH(QString, control);
+    QFETCH(int, task);
+    QFETCH(bool, panel);
+    QFETCH(int, notices);
+    Window w(10);
+    w.open();
+    for (int i = 1; i < 5; ++i)
+        w.form.Bild4_Click();
+    if (control.startsWith("Option"))
+        testing::clickOn(w.control("Bild6"));
+    w.randoms = {0.0, 0.0};
+    testing::doubleClickOn(w.control(control.toLatin1().constData()));
+    QCOMPARE(w.task(), task);
+    QCOMPARE(w.drawn(), control == "Bild3" ? 1 : 0);
+    QCOMPARE(w.control("Frame1")->isVisible(), panel);
+    QCOMPARE(w.messages.shown().size(), notices);
+    // The click after a double click counts again.
+    testing::clickOn(w.control("Bild4"));
+    QCOMPARE(w.task(), task + 1);
 }
 
-void TestForm1::emptyTaskList()
+void TestForm1::keysAfterModeChosenWithMouse_data()
 {
-    Trainer t("");
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(t.counter(), QString(" Aufgabe 0 / 0"));
-    QCOMPARE(t.answerDisplay(), QString());
-    QVERIFY(t.control<ui::PictureBox>("Bild1")->picture().isNull());
-    QVERIFY(t.messages.shown().isEmpty());
-    QCOMPARE(t.ends.count(), 0);
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("task");
+    QTest::addColumn<int>("marked");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("space draws a task") << int(Qt::Key_Space) << 4 << 1 << "";
+    QTest::newRow("right") << int(Qt::Key_Right) << 2 << 0 << "";
+    QTest::newRow("left") << int(Qt::Key_Left) << 4 << 0 << "";
+    QTest::newRow("end") << int(Qt::Key_End) << 4 << 0 << "";
+    QTest::newRow("home") << int(Qt::Key_Home) << 1 << 0 << "";
+    QTest::newRow("enter reveals") << int(Qt::Key_Return) << 1 << 0 << "Antwort 1\r";
+    QTest::newRow("down does nothing") << int(Qt::Key_Down) << 1 << 0 << "";
+    QTest::newRow("up does nothing") << int(Qt::Key_Up) << 1 << 0 << "";
+    QTest::newRow("tab does nothing") << int(Qt::Key_Tab) << 1 << 0 << "";
 }
 
-void TestForm1::layout_data()
+void TestForm1::keysAfterModeChosenWithMouse()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::newRow("counter") << "Label1" << QRect(120, 830, 4815, 375);
-    QTest::newRow("picture") << "Bild1" << QRect(120, 1200, 4815, 6615);
-    QTest::newRow("answer header") << "Bezeichnung5" << QRect(5040, 830, 4815, 375);
-    QTest::newRow("answer display") << "Bezeichnung1" << QRect(5160, 1320, 4575, 6375);
-    QTest::newRow("answer holder") << "Bezeichnung3" << QRect(10200, 120, 1935, 375);
-    QTest::newRow("mode panel") << "Frame1" << QRect(840, 720, 2295, 1335);
-    QTest::newRow("quiz option") << "Option3" << QRect(120, 960, 2055, 255);
-    QTest::newRow("quiz panel parked") << "Picture1" << QRect(10200, 840, 4815, 6975);
-    QTest::newRow("last quiz label") << "quiz4" << QRect(120, 5160, 4575, 1695);
-    QTest::newRow("stop button") << "Bild7" << QRect(120, 120, 495, 495);
-    QTest::newRow("next button is smaller") << "Bild4" << QRect(4320, 120, 480, 480);
-    QTest::newRow("copyright button") << "Bild11" << QRect(9360, 120, 495, 495);
+    QFETCH(int, key);
+    QFETCH(int, task);
+    QFETCH(int, marked);
+    QFETCH(QString, display);
+    Window w(4);
+    w.open();
+    testing::clickOn(w.control("Bild6"));
+    testing::clickOn(w.control("Option1"));
+    QCOMPARE(w.messages.shown().size(), 1);
+    w.messages.clear();
+    w.randoms = {0.99};
+    testing::keyTo(&w.form, Qt::Key(key));
+    QCOMPARE(w.task(), task);
+    QCOMPARE(w.drawn(), marked);
+    QCOMPARE(w.caption("Bezeichnung1"), display);
+    // Nothing else took the key: no mode changed, no notice came.
+    QVERIFY(w.messages.shown().isEmpty());
+    QCOMPARE(w.form.trainer().modul().CurrentMode, int(app::WorkMode));
+    QVERIFY(qobject_cast<QRadioButton *>(w.control("Option1"))->isChecked());
 }
 
-void TestForm1::layout()
+void TestForm1::quizPanel()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    Trainer t(testing::numberedTasks(1), 1);
-    QWidget *w = t.control(name.toLatin1().constData());
-    QCOMPARE(w->geometry(), ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    // Whatever lies beyond the client area's right edge is never seen.
-    if (twips.x() >= 10200)
-        QVERIFY(w->x() >= t.form->width());
+    Window w(3);
+    w.open();
+    testing::clickOn(w.control("Bild6"));
+    w.randoms = {0.0, 0.0, 0.0};  // every draw hits task 1: four right choices
+    testing::clickOn(w.control("Option3"));
+    QCOMPARE(w.control("Picture1")->x(), w.control("Bezeichnung5")->x());
+    QCOMPARE(w.caption("quiz4"), QString("Antwort 1"));
+    w.messages.clear();
+    testing::doubleClickOn(w.control("quiz2"));
+    QCOMPARE(w.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
+    QCOMPARE(w.task(), 2);
+    testing::clickOn(w.control("Bild6"));
+    testing::clickOn(w.control("Option2"));
+    QCOMPARE(w.control("Picture1")->x(), w.control("Bezeichnung3")->x());
+    QVERIFY(w.control("Picture1")->x() >= w.form.width());
 }
 
-void TestForm1::toolbarTips()
+void TestForm1::closeBoxAsks()
 {
-    Trainer t(testing::numberedTasks(1), 1);
-    const QList<std::pair<const char *, const char *>> tips = {
-        {"Bild7", "Programmende"},    {"Bild6", "Einstellung"},    {"Bild9", "Erste Aufgabe"},
-        {"Bild2", "Vorherige Aufgabe"}, {"Bild3", "Zufällige Aufgabe"}, {"Bild4", "Nächste Aufgabe"},
-        {"Bild10", "Letzte Aufgabe"}, {"Bild5", "Lösung zeigen"},  {"Bild8", "Benutzerwahl"},
-        {"Bild12", "Tastenbelegung"}, {"Bild13", "Editor"},        {"Bild11", "Copyright"}};
-    for (const auto &[name, tip] : tips)
-        QCOMPARE(t.control(name)->toolTip(), QString::fromUtf8(tip));
-    QVERIFY(t.control("Frame1")->isHidden());
-    QVERIFY(t.control<QRadioButton>("Option2")->isChecked());
-    QCOMPARE(t.caption("Bezeichnung5"), QString(" L ö s u n g   d e r   A u f g a b e "));
+    Window w(2);
+    w.open();
+    w.messages.answer({app::Answer::No});
+    QVERIFY(!w.form.close());
+    QCOMPARE(w.messages.titles(), QStringList{"Ridoziruvirer"});
+    QVERIFY(w.form.isVisible());
+    w.messages.answer({app::Answer::Yes});
+    w.form.close();
+    QCOMPARE(w.ends.count(), 1);
 }
 
-void TestForm1::pictureAtNaturalSizeFromTopLeft()
+void TestForm1::noticeOnActivationFromAnotherWindowOnly()
 {
-    Trainer t("BILD.WMF\r\nHaus\r\n");
-    t.folder.writePicture("BILD.WMF", Qt::red, 40, 30);
-    QVERIFY(t.form->Form_Load());
-    t.form->show();
-    const QImage shot = t.control("Bild1")->grab().toImage();
-    QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::red));
-    QCOMPARE(shot.pixelColor(39, 29), QColor(Qt::red));
-    QCOMPARE(shot.pixelColor(40, 10), ui::colors::lightBlue);
-    QCOMPARE(shot.pixelColor(10, 30), ui::colors::lightBlue);
-}
-
-void TestForm1::pictureNames_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("onDisk");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("exact") << "HAUS.WMF" << "HAUS.WMF" << true;
-    QTest::newRow("other letter case") << "BLUME.WMF" << "blume.wmf" << true;
-    QTest::newRow("umlaut in other case") << "ÄPFEL.WMF" << "äpfel.wmf" << true;
-    QTest::newRow("backslash folder") << "Bilder\\HAUS.WMF" << "bilder/haus.wmf" << true;
-    QTest::newRow("blanks belong to the name") << "  HAUS.WMF " << "HAUS.WMF" << false;
-    QTest::newRow("a folder is no picture") << "ORDNER.WMF" << "ORDNER.WMF/" << false;
-    QTest::newRow("text is no picture") << "TEXT.WMF" << "TEXT.WMF:text" << false;
-}
-
-void TestForm1::pictureNames()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, onDisk);
-    QFETCH(bool, found);
-    Trainer t(testing::cp1252(stored + "\r\nAntwort\r\n"));
-    if (onDisk.endsWith('/')) {
-        QVERIFY(QDir(t.folder.path()).mkpath(onDisk));
-    } else if (onDisk.endsWith(":text")) {
-        t.folder.write(onDisk.chopped(5), "Das ist kein Bild.\r\n");
-    } else {
-        QVERIFY(QDir(t.folder.path()).mkpath(QFileInfo(onDisk).path()));
-        t.folder.writePicture(onDisk, Qt::green);
-    }
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(!t.control<ui::PictureBox>("Bild1")->picture().isNull(), found);
-    if (!found) {
-        QCOMPARE(t.messages.shown().size(), 1);
-        QCOMPARE(t.messages.shown().first().text, stored + " wurde nicht gefunden!\r");
-        QCOMPARE(t.messages.shown().first().title, QString("Ladefehler"));
-    }
-}
-
-void TestForm1::missingPictureAtStart()
-{
-    Trainer t(testing::numberedTasks(3), 3);
-    QFile::remove(t.folder.filePath("P1.WMF"));
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(t.messages.titles(), QStringList{"Ladefehler"});
-    QCOMPARE(t.counter(), QString());
-    QCOMPARE(t.answerDisplay(), QString());
-    QCOMPARE(t.caption("Bezeichnung3"), QString("Antwort 1"));
-    QVERIFY(t.control<ui::PictureBox>("Bild1")->picture().isNull());
-    t.form->show();
-    QTRY_COMPARE(t.messages.shown().size(), 2); // the mode notice follows
-    t.form->Bild4_Click();
-    QCOMPARE(t.counter(), QString(" Aufgabe 2 / 3"));
-    QVERIFY(!t.control<ui::PictureBox>("Bild1")->picture().isNull());
-}
-
-void TestForm1::hugeListShowsItsCounter()
-{
-    QByteArray list;
-    for (int k = 1; k <= 100000; ++k)
-        list += "\r\nAntwort " + QByteArray::number(k) + "\r\n";
-    Trainer t(list);
-    QVERIFY(t.form->Form_Load());
-    QCOMPARE(t.counter(), QString(" Aufgabe 1 / 100000"));
-    for (int i = 0; i < 39999; ++i)
-        t.form->Form_KeyDown(39, 0);
-    QCOMPARE(t.counter(), QString(" Aufgabe 40000 / 100000"));
-    QCOMPARE(t.answerDisplay(), QString("Antwort 40000\r"));
+    Window w(2);
+    w.open();
+    // Back from another application: no notice.
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&w.form);
+    QTest::qWait(30);
+    QVERIFY(w.messages.shown().isEmpty());
+    // Back from another window of the program: one notice.
+    testing::clickOn(w.control("Bild12"));
+    QTRY_VERIFY(QApplication::activeWindow() != &w.form);
+    testing::clickOn(testing::control(QApplication::activeWindow(), "Bild1"));
+    QApplication::setActiveWindow(&w.form);  // the window manager's part
+    QTRY_COMPARE(w.messages.shown().size(), 1);
+    QTest::qWait(30);
+    QCOMPARE(w.messages.shown().size(), 1);
 }
 
 void TestForm1::damagedTaskLists_data()
@@ -245,7 +281,6 @@ void TestForm1::damagedTaskLists_data()
         c = char(x);
     }
     QTest::newRow("50 MB of random bytes") << random;
-    QTest::newRow("10 MB picture line") << QByteArray(10 * 1024 * 1024, 'A') + "\r\nAntwort\r\n";
     QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
     QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
 }
@@ -253,17 +288,14 @@ void TestForm1::damagedTaskLists_data()
 void TestForm1::damagedTaskLists()
 {
     QFETCH(QByteArray, bytes);
-    Trainer t(bytes, 1);
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(t.form->Form_Load());
-    t.form->show();
-    t.form->grab();
+    Window w(1, bytes);
+    QVERIFY(w.form.Form_Load(w.folder.dir()));
+    w.form.show();
+    w.form.grab();
     for (int i = 0; i < 3; ++i)
-        t.form->Bild4_Click();
-    QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
-    for (const ui::Message &m : t.messages.shown())
-        QVERIFY(m.title == "Ladefehler" || m.title == "Revaze: Dateifehler");
+        testing::clickOn(w.control("Bild4"));
+    for (const app::Message &m : w.messages.shown())
+        QVERIFY(m.title == "Ladefehler" || m.title == "Revaze: Dateifehler" || m.title == "Revaze");
 }
 
 REVAZE_TEST_MAIN(TestForm1)

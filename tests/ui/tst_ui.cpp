@@ -1,4 +1,5 @@
-// The window layer: captions with CR, picture loading by content, units.
+// The window layer: captions with CR, pictures found and loaded by content,
+// what counts as a click, and icons at every pixel ratio.
 #include "resources/icons.h"
 #include "testsupport.h"
 #include "ui/fonts.h"
@@ -9,8 +10,6 @@
 
 #include <QBuffer>
 #include <QFontInfo>
-#include <QImageWriter>
-#include <QPainter>
 #include <QtTest>
 
 class TestUi : public QObject {
@@ -19,12 +18,8 @@ private slots:
     void captionKeepsCarriageReturns_data();
     void captionKeepsCarriageReturns();
     void runawayCaptionIsCut();
-    void pictureFormats_data();
-    void pictureFormats();
-    void failedLoadKeepsOldPicture();
-    void emptyNameClears();
-    void units_data();
-    void units();
+    void pictures_data();
+    void pictures();
     void designFontsExist();
     void clicks_data();
     void clicks();
@@ -38,6 +33,7 @@ void TestUi::captionKeepsCarriageReturns_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("plain") << "Haus" << "Haus";
     QTest::newRow("two lines") << "Der Hund\rbellt\r" << "Der Hund\nbellt\n";
+    QTest::newRow("CR LF is one break") << "a\r\nb" << "a\nb";
     QTest::newRow("empty lines") << "\r\ra" << "\n\na";
     QTest::newRow("markup is text") << "<b>fett</b>" << "<b>fett</b>";
 }
@@ -57,97 +53,76 @@ void TestUi::runawayCaptionIsCut()
 {
     ui::Label label;
     const QString huge(10 * 1024 * 1024, QChar('x'));
-    QElapsedTimer timer;
-    timer.start();
     label.setCaption(huge);
     label.resize(300, 400);
     label.grab();
-    QVERIFY(timer.elapsed() < 2000);
     QCOMPARE(label.caption().size(), huge.size());
     QVERIFY(label.text().size() < 20000);
 }
 
-void TestUi::pictureFormats_data()
+void TestUi::pictures_data()
 {
-    QTest::addColumn<QByteArray>("format");
-    QTest::newRow("png") << QByteArray("PNG");
-    QTest::newRow("jpeg") << QByteArray("JPEG");
-    QTest::newRow("bmp") << QByteArray("BMP");
-    QTest::newRow("svg") << QByteArray("SVG");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("onDisk");    // name:format, or name/ for a folder
+    QTest::addColumn<QSize>("size");        // empty: not loaded
+    QTest::newRow("png") << "BILD.WMF" << "BILD.WMF:PNG" << QSize(40, 30);
+    QTest::newRow("jpeg") << "BILD.WMF" << "BILD.WMF:JPEG" << QSize(40, 30);
+    QTest::newRow("bmp") << "BILD.WMF" << "BILD.WMF:BMP" << QSize(40, 30);
+    QTest::newRow("svg after a doctype") << "BILD.WMF" << "BILD.WMF:SVG" << QSize(40, 30);
+    QTest::newRow("other letter case") << "BLUME.WMF" << "blume.wmf:PNG" << QSize(40, 30);
+    QTest::newRow("umlaut in other case") << "ÄPFEL.WMF" << "äpfel.wmf:PNG" << QSize(40, 30);
+    QTest::newRow("backslash folder") << "Bilder\\HAUS.WMF" << "bilder/haus.wmf:PNG" << QSize(40, 30);
+    QTest::newRow("drive letter") << "C:\\Bilder\\HAUS.WMF" << "HAUS.WMF:PNG" << QSize(40, 30);
+    QTest::newRow("missing") << "FEHLT.WMF" << "HAUS.WMF:PNG" << QSize();
+    QTest::newRow("blanks belong to the name") << "  HAUS.WMF " << "HAUS.WMF:PNG" << QSize();
+    QTest::newRow("a folder is no picture") << "ORDNER.WMF" << "ORDNER.WMF/" << QSize();
+    QTest::newRow("text is no picture") << "TEXT.WMF" << "TEXT.WMF:text" << QSize();
+    QTest::newRow("empty file") << "LEER.WMF" << "LEER.WMF:" << QSize();
 }
 
-void TestUi::pictureFormats()
+void TestUi::pictures()
 {
-    QFETCH(QByteArray, format);
+    QFETCH(QString, stored);
+    QFETCH(QString, onDisk);
+    QFETCH(QSize, size);
     testing::TaskFolder folder;
+    const QString name = onDisk.section(':', 0, 0);
+    const QString format = onDisk.section(':', 1);
+    QVERIFY(folder.dir().mkpath(QFileInfo(name).path()));
     QByteArray bytes;
     if (format == "SVG") {
-        bytes = "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">"
-                "<rect width=\"40\" height=\"30\" fill=\"#ff0000\"/></svg>";
-    } else {
+        bytes = "<?xml version=\"1.0\"?>\n<!DOCTYPE svg>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" "
+                "height=\"30\"><rect width=\"40\" height=\"30\" fill=\"#ff0000\"/></svg>";
+    } else if (format == "text") {
+        bytes = "Das ist kein Bild.\r\n";
+    } else if (!format.isEmpty()) {
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::red);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(image.save(&buffer, format.constData(), 100));
+        QVERIFY(image.save(&buffer, format.toLatin1().constData(), 100));
     }
-    // Recognised by content, whatever the name says.
-    folder.write("BILD.WMF", bytes);
+    if (name.endsWith('/'))
+        QVERIFY(folder.dir().mkpath(name));
+    else
+        folder.write(name, bytes);
+    testing::writePicture(folder, "ALT.WMF", Qt::blue, 10, 10);
+
     ui::PictureBox box;
     box.resize(100, 100);
     ui::setColors(&box, ui::colors::lightBlue);
-    QVERIFY(box.loadPicture("bild.wmf"));
-    QCOMPARE(box.picture().size(), QSize(40, 30));
+    QVERIFY(box.loadPicture("ALT.WMF", folder.dir()));
+    QString error;
+    QCOMPARE(box.loadPicture(stored, folder.dir(), &error), !size.isEmpty());
+    QCOMPARE(error.isEmpty(), !size.isEmpty());
+    // A picture that cannot be loaded leaves the old one.
+    QCOMPARE(box.picture().size(), size.isEmpty() ? QSize(10, 10) : size);
+    // Drawn at its own size from the top left corner, on the box's colour.
     const QImage shot = box.grab().toImage();
-    QVERIFY(qAbs(shot.pixelColor(20, 15).red() - 255) < 8 && shot.pixelColor(20, 15).green() < 8);
+    QVERIFY(qAbs(shot.pixelColor(0, 0).red() - (size.isEmpty() ? 0 : 255)) < 8);
     QCOMPARE(shot.pixelColor(60, 15), ui::colors::lightBlue);
-}
-
-void TestUi::failedLoadKeepsOldPicture()
-{
-    testing::TaskFolder folder;
-    folder.writePicture("GUT.WMF", Qt::red);
-    folder.write("LEER.WMF", "");
-    folder.write("ZUFALL.WMF", QByteArray(4096, '\x5a'));
-    QVERIFY(QDir(folder.path()).mkdir("ORDNER.WMF"));
-    ui::PictureBox box;
-    QVERIFY(box.loadPicture("GUT.WMF"));
-    for (const char *bad : {"FEHLT.WMF", "LEER.WMF", "ZUFALL.WMF", "ORDNER.WMF"}) {
-        QString error;
-        QVERIFY2(!box.loadPicture(bad, &error), bad);
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(box.picture().size(), QSize(40, 30));
-    }
-}
-
-void TestUi::emptyNameClears()
-{
-    testing::TaskFolder folder;
-    folder.writePicture("GUT.WMF", Qt::red);
-    ui::PictureBox box;
-    QVERIFY(box.loadPicture("GUT.WMF"));
-    QVERIFY(box.loadPicture(QString()));
+    QVERIFY(box.loadPicture(QString(), folder.dir()));
     QVERIFY(box.picture().isNull());
-}
-
-void TestUi::units_data()
-{
-    QTest::addColumn<double>("twips");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("client width") << 9990.0 << 666;
-    QTest::newRow("client height") << 7935.0 << 529;
-    QTest::newRow("off the right edge") << 10200.0 << 680;
-    QTest::newRow("rounded") << 830.0 << 55;
-}
-
-void TestUi::units()
-{
-    QFETCH(double, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(ui::twipsToPixels(twips), pixels);
-    QCOMPARE(ui::pointsToPixels(8.25), 11);
-    QCOMPARE(ui::pointsToPixels(14.25), 19);
-    QCOMPARE(ui::pointsToPixels(9.75), 13);
 }
 
 void TestUi::designFontsExist()
@@ -219,6 +194,8 @@ void TestUi::clicks()
         testing::clickOn(target);
     }
     QCOMPARE(count, clicks);
+    // Option buttons never keep the keyboard.
+    QVERIFY(QApplication::focusWidget() != target || control != "option button");
 }
 
 void TestUi::iconsSharpAtEveryScale_data()
@@ -248,15 +225,14 @@ void TestUi::iconsSharpAtEveryScale()
     const int side = int(32 * scale);
     const QImage drawn = resources::drawIcon(icon, side);
     const QImage enlarged = resources::drawIcon(icon, 32).scaled(side, side);
+    const QRgb background = ui::colors::lightBlue.rgb();
     int differFromDrawn = 0;
     int differFromEnlarged = 0;
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) {
             const QRgb onScreen = shown.pixel(x, y);
-            const QRgb expected = qAlpha(drawn.pixel(x, y)) ? drawn.pixel(x, y) : ui::colors::lightBlue.rgb();
-            const QRgb coarse = qAlpha(enlarged.pixel(x, y)) ? enlarged.pixel(x, y) : ui::colors::lightBlue.rgb();
-            differFromDrawn += onScreen != expected;
-            differFromEnlarged += onScreen != coarse;
+            differFromDrawn += onScreen != (qAlpha(drawn.pixel(x, y)) ? drawn.pixel(x, y) : background);
+            differFromEnlarged += onScreen != (qAlpha(enlarged.pixel(x, y)) ? enlarged.pixel(x, y) : background);
         }
     }
     QCOMPARE(differFromDrawn, 0);

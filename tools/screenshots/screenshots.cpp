@@ -20,11 +20,11 @@ int main(int argc, char *argv[])
     }
     const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
     out.mkpath(QStringLiteral("."));
-    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
     ui::setMessageHook([](const ui::Message &) { return ui::Answer::Ok; });
 
     trainer::Form1 form;
-    if (!form.Form_Load())
+    if (!form.Form_Load(folder))
         return 1;
     form.show();
     form.Bild4_Click();
@@ -37,6 +37,7 @@ int main(int argc, char *argv[])
     ok = ok && form.grab().save(out.filePath(QStringLiteral("trainer-quiz.png")));
 
     editor::Form3 editorWindow(&form);
+    editorWindow.setFolder(folder);
     editorWindow.show();
     editorWindow.Form_Activate();
     ok = ok && editorWindow.grab().save(out.filePath(QStringLiteral("editor.png")));

@@ -1,42 +1,22 @@
-// The task list file: line ends, Windows-1252, pairing and the atomic writer.
+// The task list file: line ends, Windows-1252, finding the file, pairing and
+// the atomic writer.
 #include "tasklist/cp1252.h"
 #include "tasklist/foldernames.h"
 #include "tasklist/taskfile.h"
-#include "testsupport.h"
+#include "testcore.h"
 
-#include <QFile>
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tasklist;
 
-namespace {
-std::vector<std::string> split(const QByteArray &bytes)
-{
-    std::vector<std::string> out;
-    for (auto line : splitLines(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-        out.emplace_back(line);
-    return out;
-}
-
-QStringList toList(const std::vector<std::string> &lines)
-{
-    QStringList out;
-    for (const auto &line : lines)
-        out.append(QString::fromStdString(line));
-    return out;
-}
-} // namespace
-
-class TestTaskFile : public QObject {
+class TestTaskList : public QObject {
     Q_OBJECT
 private slots:
-    void lineEnds_data();
-    void lineEnds();
+    void readLines_data();
+    void readLines();
     void everyByteSurvives();
-    void umlautsAreSingleBytes();
     void upperCase_data();
     void upperCase();
     void listFileFound_data();
@@ -46,14 +26,14 @@ private slots:
     void unreadableFileFails_data();
     void unreadableFileFails();
     void writerWritesExactBytes();
-    void writerRefusesUnmappableText();
+    void writerRefuses_data();
+    void writerRefuses();
     void writerKeepsPermissions();
-    void writeProtectedFileLeftAlone_data();
-    void writeProtectedFileLeftAlone();
-    void failedWriteLeavesOldFile();
+    void writeProtection_data();
+    void writeProtection();
 };
 
-void TestTaskFile::lineEnds_data()
+void TestTaskList::readLines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
@@ -64,43 +44,38 @@ void TestTaskFile::lineEnds_data()
     QTest::newRow("lone lf is a character") << QByteArray("a\nb\r\n") << QStringList{"a\nb"};
     QTest::newRow("lf after crlf starts the next line") << QByteArray("a\r\n\nb") << QStringList{"a", "\nb"};
     QTest::newRow("cr cr lf") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
-    QTest::newRow("empty lines count") << QByteArray("\r\n\r\n") << QStringList{"", ""};
     QTest::newRow("blanks are kept") << QByteArray("  HAUS.WMF \r\n") << QStringList{"  HAUS.WMF "};
     QTest::newRow("nul bytes are kept") << QByteArray("a\0b\r\n", 5) << QStringList{QString::fromUtf8("a\0b", 3)};
+    QTest::newRow("umlauts are single bytes") << QByteArray("\xC4PFEL.WMF\r\n\xE4\xF6\xFC\xDF") << QStringList{"ÄPFEL.WMF", "äöüß"};
 }
 
-void TestTaskFile::lineEnds()
+void TestTaskList::readLines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    QCOMPARE(toList(split(bytes)), lines);
+    testing::TaskFolder folder;
+    folder.write("REVAZE.INI", bytes);
+    const ReadResult read = tasklist::readLines(folder.filePath("REVAZE.INI"));
+    QVERIFY(read.ok);
+    QCOMPARE(read.lines, lines);
 }
 
-void TestTaskFile::everyByteSurvives()
+void TestTaskList::everyByteSurvives()
 {
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n')
-            all += char(b);
-    }
-    const std::string decoded = decodeCp1252(all);
-    std::string bad;
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    const QString decoded = decodeCp1252(all);
+    QCOMPARE(decoded.size(), 256);
+    QString bad;
     QCOMPARE(encodeCp1252(decoded, &bad), all);
-    QVERIFY(bad.empty());
-    // The five undefined bytes become the C1 code points of the same value.
-    QCOMPARE(QString::fromStdString(decodeCp1252("\x81\x8d\x8f\x90\x9d")),
-             QString::fromUtf8("\u0081\u008d\u008f\u0090\u009d"));
-    QCOMPARE(QString::fromStdString(decodeCp1252("\x80\x9f")), QString::fromUtf8("€Ÿ"));
+    QVERIFY(bad.isEmpty());
+    // The five undefined bytes become the C1 characters of the same value.
+    QCOMPARE(decodeCp1252("\x81\x8d\x8f\x90\x9d"), QString::fromUtf8("\u0081\u008d\u008f\u0090\u009d"));
+    QCOMPARE(decodeCp1252("\x80\x9f\xa0"), QString::fromUtf8("€Ÿ\u00a0"));
 }
 
-void TestTaskFile::umlautsAreSingleBytes()
-{
-    std::string bad;
-    QCOMPARE(encodeCp1252("äöüßÄÖÜ", &bad), std::string("\xE4\xF6\xFC\xDF\xC4\xD6\xDC"));
-    QCOMPARE(decodeCp1252("\xC4PFEL.WMF"), std::string("ÄPFEL.WMF"));
-}
-
-void TestTaskFile::upperCase_data()
+void TestTaskList::upperCase_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("upper");
@@ -109,21 +84,21 @@ void TestTaskFile::upperCase_data()
     QTest::newRow("accents and caron") << "éšœžÿ" << "ÉŠŒŽŸ";
     QTest::newRow("sharp s and micro stay") << "fuß µ" << "FUß µ";
     QTest::newRow("division sign stays") << "÷" << "÷";
+    QTest::newRow("letters beyond the code page stay") << "ł☺" << "ł☺";
 }
 
-void TestTaskFile::upperCase()
+void TestTaskList::upperCase()
 {
     QFETCH(QString, text);
     QFETCH(QString, upper);
-    QCOMPARE(QString::fromStdString(upperCp1252(text.toStdString())), upper);
+    QCOMPARE(upperCp1252(text), upper);
 }
 
-void TestTaskFile::listFileFound_data()
+void TestTaskList::listFileFound_data()
 {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("found");
     QTest::newRow("capitals") << QStringList{"REVAZE.INI"} << "REVAZE.INI";
-    QTest::newRow("mixed case") << QStringList{"Revaze.ini"} << "Revaze.ini";
     QTest::newRow("small letters") << QStringList{"revaze.ini", "haus.wmf"} << "revaze.ini";
     QTest::newRow("capitals win over others") << QStringList{"revaze.ini", "REVAZE.INI", "Revaze.ini"} << "REVAZE.INI";
     QTest::newRow("else the first in byte order") << QStringList{"revaze.ini", "rEVAZE.INI", "Revaze.Ini"} << "Revaze.Ini";
@@ -131,21 +106,21 @@ void TestTaskFile::listFileFound_data()
     QTest::newRow("none: the name to create") << QStringList{"REVAZE.INI.bak", "REVAZE"} << "REVAZE.INI";
 }
 
-void TestTaskFile::listFileFound()
+void TestTaskList::listFileFound()
 {
     QFETCH(QStringList, entries);
     QFETCH(QString, found);
-    QTemporaryDir dir;
+    testing::TaskFolder folder;
     for (const QString &entry : entries) {
         if (entry.endsWith('/'))
-            QVERIFY(QDir(dir.path()).mkdir(entry.chopped(1)));
+            QVERIFY(folder.dir().mkdir(entry.chopped(1)));
         else
-            QVERIFY(QFile(dir.filePath(entry)).open(QIODevice::WriteOnly));
+            folder.write(entry, "");
     }
-    QCOMPARE(taskListFile(QDir(dir.path())), dir.filePath(found));
+    QCOMPARE(taskListFile(folder.dir()), folder.filePath(found));
 }
 
-void TestTaskFile::pairing_data()
+void TestTaskList::pairing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("pictures");
@@ -159,12 +134,11 @@ void TestTaskFile::pairing_data()
                                                << QStringList{"a", ""} << true;
     QTest::newRow("one empty line after the last pair") << QByteArray("A.WMF\r\na\r\n\r\n") << QStringList{"A.WMF"}
                                                         << QStringList{"a"} << false;
-    QTest::newRow("only an empty line") << QByteArray("\r\n") << QStringList() << QStringList() << false;
     QTest::newRow("empty answers are tasks") << QByteArray("A.WMF\r\n\r\n\r\n\r\n") << QStringList{"A.WMF", ""}
                                              << QStringList{"", ""} << false;
 }
 
-void TestTaskFile::pairing()
+void TestTaskList::pairing()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, pictures);
@@ -172,115 +146,126 @@ void TestTaskFile::pairing()
     QFETCH(bool, unpaired);
     testing::TaskFolder folder;
     folder.write("REVAZE.INI", bytes);
-    const LoadResult loaded = loadTaskList(folder.filePath("REVAZE.INI").toStdString());
+    const LoadResult loaded = loadTaskList(folder.filePath("REVAZE.INI"));
     QVERIFY(loaded.ok);
-    QCOMPARE(toList(loaded.tasks.pictures), pictures);
-    QCOMPARE(toList(loaded.tasks.answers), answers);
+    QCOMPARE(loaded.tasks.pictures, pictures);
+    QCOMPARE(loaded.tasks.answers, answers);
     QCOMPARE(loaded.unpairedLastLine, unpaired);
 }
 
-void TestTaskFile::unreadableFileFails_data()
+void TestTaskList::unreadableFileFails_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("missing") << "missing";
     QTest::newRow("folder of that name") << "folder";
+    QTest::newRow("a device") << "device";
     QTest::newRow("no permission") << "permission";
 }
 
-void TestTaskFile::unreadableFileFails()
+void TestTaskList::unreadableFileFails()
 {
     QFETCH(QString, kind);
     testing::TaskFolder folder;
+    QString file = folder.filePath("REVAZE.INI");
     if (kind == "folder")
-        QVERIFY(QDir(folder.path()).mkdir("REVAZE.INI"));
+        QVERIFY(folder.dir().mkdir("REVAZE.INI"));
+    if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", file));
     if (kind == "permission") {
         if (::geteuid() == 0)
             QSKIP("root reads every file");
         folder.write("REVAZE.INI", "A\r\nB\r\n");
-        QFile::setPermissions(folder.filePath("REVAZE.INI"), QFileDevice::WriteOwner);
+        QFile::setPermissions(file, QFileDevice::WriteOwner);
     }
-    const LoadResult loaded = loadTaskList(folder.filePath("REVAZE.INI").toStdString());
+    const LoadResult loaded = loadTaskList(file);
     QVERIFY(!loaded.ok);
-    QVERIFY(!loaded.error.empty());
+    QVERIFY(!loaded.error.isEmpty());
 }
 
-void TestTaskFile::writerWritesExactBytes()
+void TestTaskList::writerWritesExactBytes()
 {
     testing::TaskFolder folder;
-    const std::string file = folder.filePath("REVAZE.INI").toStdString();
-    const std::vector<std::string> lines{"ÄPFEL.WMF", "Die Äpfel@sind rot", "", "a\nb"};
+    const QString file = folder.filePath("REVAZE.INI");
+    const QStringList lines{"ÄPFEL.WMF", "Die Äpfel@sind rot", "", "a\nb"};
     QVERIFY(writeLines(file, lines).ok);
     QCOMPARE(folder.read("REVAZE.INI"), QByteArray("\xC4PFEL.WMF\r\nDie \xC4pfel@sind rot\r\n\r\na\nb\r\n"));
-    // Read back and written again: the same bytes.
-    const ReadResult read = readLines(file);
-    QVERIFY(read.ok);
-    QCOMPARE(read.lines, lines);
-    QVERIFY(QDir(folder.path()).entryList(QDir::Files) == QStringList{"REVAZE.INI"});
+    QCOMPARE(tasklist::readLines(file).lines, lines);
+    QCOMPARE(folder.files(), QStringList{"REVAZE.INI"});
 }
 
-void TestTaskFile::writerRefusesUnmappableText()
+void TestTaskList::writerRefuses_data()
 {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("named");  // in the reason
+    QTest::newRow("characters beyond the code page") << "Grüße ☺ und ☺ ł" << "☺ł";
+    QTest::newRow("a line end in a line") << "a\rb" << "CR";
+}
+
+void TestTaskList::writerRefuses()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, named);
     testing::TaskFolder folder;
     folder.write("REVAZE.INI", "OLD\r\n");
-    const WriteResult result = writeLines(folder.filePath("REVAZE.INI").toStdString(), {"Grüße ☺ und ☺ ł"});
+    const WriteResult result = writeLines(folder.filePath("REVAZE.INI"), {"A", line});
     QVERIFY(!result.ok);
-    QVERIFY(QString::fromStdString(result.error).endsWith("☺ł"));
+    QVERIFY2(result.error.contains(named), qPrintable(result.error));
     QCOMPARE(folder.read("REVAZE.INI"), QByteArray("OLD\r\n"));
 }
 
-void TestTaskFile::writerKeepsPermissions()
+void TestTaskList::writerKeepsPermissions()
 {
     testing::TaskFolder folder;
     folder.write("REVAZE.INI", "OLD\r\n");
     const QByteArray path = QFile::encodeName(folder.filePath("REVAZE.INI"));
     QCOMPARE(::chmod(path.constData(), 0640), 0);
-    QVERIFY(writeLines(path.toStdString(), {"NEU"}).ok);
+    QVERIFY(writeLines(folder.filePath("REVAZE.INI"), {"NEU"}).ok);
     struct stat st {};
     QCOMPARE(::stat(path.constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 0777), 0640);
 }
 
-void TestTaskFile::writeProtectedFileLeftAlone_data()
+void TestTaskList::writeProtection_data()
 {
     // The test's own file, so the owner's bits decide, for root too.
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("written");
-    QTest::newRow("read-only for all") << 0444 << false;
-    QTest::newRow("no write bit for the owner") << 0464 << false;
-    QTest::newRow("owner only, read") << 0400 << false;
-    QTest::newRow("owner may write") << 0644 << true;
-    QTest::newRow("only the owner may write") << 0200 << true;
+    QTest::newRow("read-only for all") << "file" << 0444 << false;
+    QTest::newRow("no write bit for the owner") << "file" << 0464 << false;
+    QTest::newRow("owner only, read") << "file" << 0400 << false;
+    QTest::newRow("owner may write") << "file" << 0644 << true;
+    QTest::newRow("only the owner may write") << "file" << 0200 << true;
+    // A folder where the file should be: the rename fails, nothing is lost.
+    QTest::newRow("a folder in its place") << "folder" << 0755 << false;
+    QTest::newRow("a folder that is not there") << "no folder" << 0644 << false;
 }
 
-void TestTaskFile::writeProtectedFileLeftAlone()
+void TestTaskList::writeProtection()
 {
+    QFETCH(QString, kind);
     QFETCH(int, mode);
     QFETCH(bool, written);
     testing::TaskFolder folder;
-    folder.write("REVAZE.INI", "OLD\r\n");
-    const QByteArray path = QFile::encodeName(folder.filePath("REVAZE.INI"));
-    QCOMPARE(::chmod(path.constData(), mode_t(mode)), 0);
-    const WriteResult result = writeLines(path.toStdString(), {"NEU"});
+    QString file = folder.filePath("REVAZE.INI");
+    if (kind == "folder")
+        QVERIFY(folder.dir().mkpath("REVAZE.INI/inhalt"));
+    else if (kind == "no folder")
+        file = folder.filePath("fehlt/REVAZE.INI");
+    else
+        folder.write("REVAZE.INI", "OLD\r\n");
+    const QByteArray path = QFile::encodeName(file);
+    ::chmod(path.constData(), mode_t(mode));
+    const WriteResult result = writeLines(file, {"NEU"});
     QCOMPARE(result.ok, written);
-    QCOMPARE(result.writeProtected, !written);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"REVAZE.INI"});
-    ::chmod(path.constData(), 0644);
-    QCOMPARE(folder.read("REVAZE.INI"), written ? QByteArray("NEU\r\n") : QByteArray("OLD\r\n"));
+    QCOMPARE(result.writeProtected, kind == "file" && !written);
+    QCOMPARE(result.error.isEmpty(), written);
+    ::chmod(path.constData(), 0755);
+    if (kind == "file")
+        QCOMPARE(folder.read("REVAZE.INI"), written ? QByteArray("NEU\r\n") : QByteArray("OLD\r\n"));
+    else
+        QCOMPARE(folder.files(), QStringList());
 }
 
-void TestTaskFile::failedWriteLeavesOldFile()
-{
-    testing::TaskFolder folder;
-    // A folder where the file should be: the rename fails, nothing is lost.
-    QVERIFY(QDir(folder.path()).mkpath("REVAZE.INI/inhalt"));
-    const WriteResult result = writeLines(folder.filePath("REVAZE.INI").toStdString(), {"A", "B"});
-    QVERIFY(!result.ok);
-    QVERIFY(!result.error.empty());
-    QVERIFY(QFileInfo(folder.filePath("REVAZE.INI/inhalt")).isDir());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
-    // A folder that does not exist.
-    QVERIFY(!writeLines(folder.filePath("fehlt/REVAZE.INI").toStdString(), {"A"}).ok);
-}
-
-REVAZE_TEST_MAIN(TestTaskFile)
-#include "tst_taskfile.moc"
+QTEST_GUILESS_MAIN(TestTaskList)
+#include "tst_tasklist.moc"

@@ -1,0 +1,236 @@
+#include "trainer.h"
+
+#include "app/textmarks.h"
+#include "tasklist/foldernames.h"
+
+#include <algorithm>
+
+namespace trainer {
+
+namespace {
+
+struct ModeText {
+    const char *first;
+    const char *second;
+};
+
+const ModeText kModeNotice[] = {
+    {"Du befindest dich jetzt im Arbeitsmodus:", "Lies die Fragen, überlege und drücke ENTER."},
+    {"Du befindest dich jetzt im Lernmodus:", "Lies die Fragen und merke dir die Antworten gut."},
+    {"Du befindest dich jetzt im Quizmodus:", "Lies die Fragen und klicke die passende Antwort an."},
+};
+
+} // namespace
+
+Trainer::Trainer(TrainerView view, std::unique_ptr<app::RandomSource> random)
+    : m_view(std::move(view)), m_random(random ? std::move(random) : std::make_unique<app::TimeSeededRandom>())
+{
+}
+
+void Trainer::inform(const QString &text, const QString &title)
+{
+    m_view.ask(app::information(text, title));
+}
+
+bool Trainer::load(const QDir &folder)
+{
+    m_random->reseedFromTime();
+    tasklist::LoadResult loaded = tasklist::loadTaskList(tasklist::taskListFile(folder));
+    if (!loaded.ok) {
+        m_view.ask({QStringLiteral("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"), QStringLiteral("REVAZE.INI"),
+                    app::Buttons::YesNo, app::Icon::None, app::Answer::Yes});
+        m_view.endProgram();
+        return false;
+    }
+    m_folder = folder;
+    takeTaskList(std::move(loaded));
+    m_modul.CurrentMode = app::LearningMode;
+    m_modul.CurrentTask = 1;
+    ShowTask();
+    return true;
+}
+
+void Trainer::takeTaskList(tasklist::LoadResult loaded)
+{
+    m_tasks = std::move(loaded.tasks);
+    m_modul.TaskCount = m_tasks.count();
+    if (loaded.unpairedLastLine)
+        inform(QStringLiteral("Unterschiedliche Dateieinträge!\r\r"), QStringLiteral("Revaze: Dateifehler"));
+    m_visited.reset(m_modul.TaskCount);
+}
+
+bool Trainer::switchFolder(const QDir &folder)
+{
+    const QString file = tasklist::taskListFile(folder);
+    tasklist::LoadResult loaded = tasklist::loadTaskList(file);
+    if (!loaded.ok) {
+        const QString why = QFileInfo::exists(file)
+                                ? QStringLiteral("Die Aufgabenliste 'REVAZE.INI' in diesem Ordner kann nicht gelesen werden:")
+                                : QStringLiteral("In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':");
+        inform(why + QChar('\r') + QDir::toNativeSeparators(folder.absolutePath()) + QStringLiteral("\r\r"),
+               QStringLiteral("Revaze"));
+        return false;
+    }
+    m_folder = folder;
+    takeTaskList(std::move(loaded));
+    // As at start-up: learning mode, panels in their places, task 1, notice.
+    m_modul.CurrentMode = app::LearningMode;
+    m_modePanelShown = false;
+    emptyAnswerDisplay();
+    m_counter.clear();
+    m_modul.CurrentTask = 1;
+    ShowTask();
+    showModeNotice();
+    return true;
+}
+
+void Trainer::ShowTask()
+{
+    auto &task = m_modul.CurrentTask;
+    task = wrapTask(task, m_modul.TaskCount);
+    QString picture;
+    if (m_modul.TaskCount == 0) {
+        task = 0;
+        m_answer.clear();
+    } else {
+        picture = m_tasks.pictures.at(task - 1);
+        m_answer = m_tasks.answers.at(task - 1);
+    }
+    if (!m_view.showPicture(picture)) {
+        inform(picture + QStringLiteral(" wurde nicht gefunden!\r"), QStringLiteral("Ladefehler"));
+        return;
+    }
+    m_counter = counterText(task, m_modul.TaskCount);
+    if (m_modul.CurrentMode == app::LearningMode)
+        reveal();
+    if (m_modul.CurrentMode == app::QuizMode)
+        FillQuizChoices();
+}
+
+void Trainer::firstTask()
+{
+    emptyAnswerDisplay();
+    m_modul.CurrentTask = 1;
+    ShowTask();
+}
+
+void Trainer::previousTask()
+{
+    emptyAnswerDisplay();
+    m_modul.CurrentTask -= 1;
+    ShowTask();
+}
+
+void Trainer::nextTask()
+{
+    emptyAnswerDisplay();
+    m_modul.CurrentTask += 1;
+    ShowTask();
+}
+
+void Trainer::lastTask()
+{
+    emptyAnswerDisplay();
+    m_modul.CurrentTask = m_modul.TaskCount;
+    ShowTask();
+}
+
+void Trainer::randomTask()
+{
+    // With no tasks there is nothing to draw and nothing to mark.
+    if (m_modul.TaskCount == 0)
+        return;
+    emptyAnswerDisplay();
+    if (m_visited.allDrawn()) {
+        m_visited.reset(m_modul.TaskCount);
+        inform(QStringLiteral("Es wurden alle Aufgaben bearbeitet.\rDie Reihe beginnt wieder von vorn.\r\r"),
+               QStringLiteral("Revaze"));
+    }
+    m_modul.CurrentTask = m_visited.draw(m_random->next());
+    ShowTask();
+}
+
+void Trainer::reveal()
+{
+    if (m_modul.TaskCount == 0)
+        return;
+    m_answerDisplay = app::MarksToBreaks(m_answer) + QChar('\r');
+}
+
+void Trainer::toggleModePanel()
+{
+    m_modePanelShown = !m_modePanelShown;
+}
+
+void Trainer::quit()
+{
+    if (m_view.ask(app::stopQuestion(QStringLiteral("Dieses Programm jetzt beenden?"), QStringLiteral("Ridoziruvirer")))
+        != app::Answer::No)
+        m_view.endProgram();
+}
+
+void Trainer::chooseMode(int mode)
+{
+    m_modul.CurrentMode = std::clamp(mode, int(app::WorkMode), int(app::QuizMode));
+    firstTask();
+    m_modePanelShown = false;
+    showModeNotice();
+}
+
+void Trainer::showModeNotice()
+{
+    const ModeText &notice = kModeNotice[m_modul.CurrentMode - 1];
+    inform(QString::fromUtf8(notice.first) + QStringLiteral("\r\r") + QString::fromUtf8(notice.second)
+               + QStringLiteral("\r\r"),
+           QStringLiteral("Revaze"));
+}
+
+void Trainer::FillQuizChoices()
+{
+    if (m_modul.TaskCount == 0)
+        return;
+    QStringList choices{m_answer};
+    m_random->reseedFromTime();
+    for (int i = 0; i < 3; ++i) {
+        auto r = qsizetype(double(m_modul.TaskCount) * m_random->next());
+        r = std::clamp<qsizetype>(r, 0, m_modul.TaskCount - 1);
+        choices.append(m_tasks.answers.at(r));
+    }
+    m_choices = sortedChoices(choices, m_collator);
+    for (qsizetype j = 0; j < m_choices.size(); ++j)
+        m_choiceCaptions[j] = app::MarksToBreaks(m_choices.at(j));
+}
+
+void Trainer::judgeChoice(int position)
+{
+    if (m_modul.TaskCount == 0 || position < 0 || position >= m_choices.size())
+        return;
+    if (m_choices.at(position) != m_answer) {
+        inform(QStringLiteral("Das ist leider falsch!\r\r"), QStringLiteral("Veduzozeva"));
+        return;
+    }
+    inform(QStringLiteral("Das ist richtig, weiter!\r\r"), QStringLiteral("Veduzozeva"));
+    nextTask();
+}
+
+void Trainer::keyDown(int keyCode)
+{
+    switch (keyCode) {
+    case 27: quit(); break;
+    case 13: reveal(); break;
+    case 32: randomTask(); break;
+    case 37: previousTask(); break;
+    case 39: nextTask(); break;
+    case 36:
+        m_modul.CurrentTask = m_modul.TaskCount;
+        nextTask();
+        break;
+    case 35:
+        m_modul.CurrentTask = 1;
+        previousTask();
+        break;
+    default: break;
+    }
+}
+
+} // namespace trainer

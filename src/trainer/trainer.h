@@ -1,0 +1,97 @@
+#pragma once
+// The trainer's state and rules: the task list, the task shown, the mode,
+// the answer display, the random draw and the quiz. It knows nothing of
+// widgets; the main window calls one method per button, key or option and
+// then shows what the trainer holds. Pictures, message boxes and the end of
+// the program are the window's, reached through a TrainerView.
+
+#include "app/message.h"
+#include "app/modul1.h"
+#include "app/random.h"
+#include "tasklist/taskfile.h"
+#include "trainer/tasklogic.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace trainer {
+
+struct TrainerView {
+    // Shows the picture a stored name means (an empty name clears the box);
+    // false when it cannot be loaded, which leaves the old picture.
+    std::function<bool(const QString &storedName)> showPicture;
+    app::Ask ask;
+    std::function<void()> endProgram;
+};
+
+class Trainer {
+public:
+    explicit Trainer(TrainerView view, std::unique_ptr<app::RandomSource> random = nullptr);
+
+    // Start-up in `folder`: seed, read the task list, learning mode, task 1.
+    // False when there is no readable list: the box was shown and the
+    // program is ending.
+    bool load(const QDir &folder);
+    // "Benutzerwahl": the list of another folder, started afresh as at
+    // start-up and with the mode notice. A folder without a readable list is
+    // reported and changes nothing.
+    bool switchFolder(const QDir &folder);
+
+    void firstTask();     // "Erste Aufgabe"
+    void previousTask();  // "Vorherige Aufgabe", Left
+    void randomTask();    // "Zufällige Aufgabe", Space: a task not yet drawn
+    void nextTask();      // "Nächste Aufgabe", Right
+    void lastTask();      // "Letzte Aufgabe"
+    void reveal();        // "Lösung zeigen", Enter
+    void toggleModePanel();  // "Einstellung"
+    void quit();          // "Programmende", Esc: ends after a question
+    void chooseMode(int mode);
+    void judgeChoice(int position);  // quiz label 0..3
+    // The key handler, with the Windows virtual key code.
+    void keyDown(int keyCode);
+    void showModeNotice();
+
+    const app::Modul1 &modul() const { return m_modul; }
+    const QDir &folder() const { return m_folder; }
+    const tasklist::TaskList &tasks() const { return m_tasks; }
+    const std::string &visitedMask() const { return m_visited.text(); }
+    // The raw answer of the task shown, "@" marks included.
+    const QString &answer() const { return m_answer; }
+    const QString &answerDisplay() const { return m_answerDisplay; }
+    const QString &counter() const { return m_counter; }
+    // The quiz choices, raw and sorted, and the four labels' captions.
+    const QStringList &choices() const { return m_choices; }
+    const QStringList &choiceCaptions() const { return m_choiceCaptions; }
+    bool modePanelShown() const { return m_modePanelShown; }
+    // The quiz panel covers the answer display in quiz mode.
+    bool quizPanelIn() const { return m_modul.CurrentMode == app::QuizMode; }
+
+private:
+    void takeTaskList(tasklist::LoadResult loaded);
+    void ShowTask();
+    void FillQuizChoices();
+    void emptyAnswerDisplay() { m_answerDisplay.clear(); }
+    void inform(const QString &text, const QString &title);
+
+    TrainerView m_view;
+    std::unique_ptr<app::RandomSource> m_random;
+    QCollator m_collator = choiceCollator();
+    QDir m_folder;
+    app::Modul1 m_modul;
+    tasklist::TaskList m_tasks;  // List1 (pictures) and List2 (answers)
+    VisitedMask m_visited;
+    QString m_answer;            // Bezeichnung3
+    QString m_answerDisplay;     // Bezeichnung1
+    QString m_counter;           // Label1
+    QStringList m_choices;       // List3
+    QStringList m_choiceCaptions{QStringLiteral("quiz1"), QStringLiteral("quiz2"), QStringLiteral("quiz3"),
+                                 QStringLiteral("quiz4")};
+    bool m_modePanelShown = false;
+};
+
+} // namespace trainer

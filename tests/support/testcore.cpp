@@ -1,0 +1,73 @@
+#include "testcore.h"
+
+#include "tasklist/cp1252.h"
+
+#include <QFile>
+
+namespace testing {
+
+app::Answer MessageScript::operator()(const app::Message &message)
+{
+    m_shown.append(message);
+    if (m_observer)
+        m_observer(message);
+    if (message.buttons == app::Buttons::Ok)
+        return app::Answer::Ok;
+    if (m_answers.empty())
+        return app::Answer::No;
+    const app::Answer next = m_answers.front();
+    m_answers.pop_front();
+    return next;
+}
+
+QStringList MessageScript::titles() const
+{
+    QStringList result;
+    for (const auto &message : m_shown)
+        result.append(message.title);
+    return result;
+}
+
+QStringList MessageScript::texts() const
+{
+    QStringList result;
+    for (const auto &message : m_shown)
+        result.append(message.text);
+    return result;
+}
+
+void TaskFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(filePath(name));
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    file.write(bytes);
+}
+
+QByteArray TaskFolder::read(const QString &name) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QStringList TaskFolder::files() const
+{
+    return dir().entryList(QDir::Files, QDir::Name);
+}
+
+QByteArray cp1252(const QString &text)
+{
+    QString bad;
+    return tasklist::encodeCp1252(text, &bad);
+}
+
+QByteArray numberedTasks(int count)
+{
+    QByteArray bytes;
+    for (int k = 1; k <= count; ++k)
+        bytes += "P" + QByteArray::number(k) + ".WMF\r\nAntwort " + QByteArray::number(k) + "\r\n";
+    return bytes;
+}
+
+} // namespace testing

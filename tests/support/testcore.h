@@ -1,0 +1,62 @@
+#pragma once
+// Test helpers without windows: scripted answers for the program's message
+// boxes, task folders, and Windows-1252 bytes.
+
+#include "app/message.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+
+namespace testing {
+
+// Answers message boxes in place of the user and notes each one. Questions
+// take the scripted answers in order; with none left, Nein. An observer
+// sees each box as it comes up, to note what the window showed meanwhile.
+class MessageScript {
+public:
+    app::Answer operator()(const app::Message &message);
+    // The script as the callback the rules and windows take.
+    app::Ask ask() { return [this](const app::Message &m) { return (*this)(m); }; }
+
+    void answer(std::initializer_list<app::Answer> next) { m_answers.insert(m_answers.end(), next); }
+    void observe(std::function<void(const app::Message &)> observer) { m_observer = std::move(observer); }
+    const QList<app::Message> &shown() const { return m_shown; }
+    QStringList titles() const;
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    std::deque<app::Answer> m_answers;
+    QList<app::Message> m_shown;
+    std::function<void(const app::Message &)> m_observer;
+};
+
+// A temporary task folder.
+class TaskFolder {
+public:
+    QString path() const { return m_dir.path(); }
+    QDir dir() const { return QDir(m_dir.path()); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+    // The names of the folder's files, sorted.
+    QStringList files() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The Windows-1252 bytes of a text.
+QByteArray cp1252(const QString &text);
+
+// Task k has picture Pk.WMF and answer "Antwort k".
+QByteArray numberedTasks(int count);
+
+} // namespace testing
