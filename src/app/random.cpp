@@ -1,20 +1,14 @@
 #include "random.h"
 
-#include <chrono>
+#include <QTime>
+
 #include <cstring>
-#include <ctime>
 
 namespace app {
 
 double secondsSinceMidnight()
 {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t t = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    const double fraction = double(duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000) / 1e6;
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
 void TimeSeededRandom::seedFromTime()
