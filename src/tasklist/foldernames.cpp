@@ -9,8 +9,7 @@ namespace tasklist {
 
 QString findEntry(const QDir &dir, const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return name;
+    // "." and ".." exist in every folder.
     if (QFileInfo::exists(dir.filePath(name)))
         return name;
     QString best;

@@ -36,6 +36,15 @@ QStringList MessageScript::texts() const
     return result;
 }
 
+double ScriptedRandom::next()
+{
+    if (m_numbers->empty())
+        return 0.0;
+    const double r = m_numbers->front();
+    m_numbers->pop_front();
+    return r;
+}
+
 void TaskFolder::write(const QString &name, const QByteArray &bytes) const
 {
     QFile file(filePath(name));

@@ -3,6 +3,7 @@
 // boxes, task folders, and Windows-1252 bytes.
 
 #include "app/message.h"
+#include "app/random.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -36,6 +37,17 @@ private:
     std::deque<app::Answer> m_answers;
     QList<app::Message> m_shown;
     std::function<void(const app::Message &)> m_observer;
+};
+
+// Random numbers the test chooses, in order; 0 when none are left.
+class ScriptedRandom : public app::RandomSource {
+public:
+    explicit ScriptedRandom(std::deque<double> *numbers) : m_numbers(numbers) {}
+    void reseedFromTime() override {}
+    double next() override;
+
+private:
+    std::deque<double> *m_numbers;
 };
 
 // A temporary task folder.

@@ -15,22 +15,6 @@
 
 namespace {
 
-class ScriptedRandom : public app::RandomSource {
-public:
-    explicit ScriptedRandom(std::deque<double> *numbers) : m_numbers(numbers) {}
-    void reseedFromTime() override {}
-    double next() override
-    {
-        const double r = m_numbers->empty() ? 0.0 : m_numbers->front();
-        if (!m_numbers->empty())
-            m_numbers->pop_front();
-        return r;
-    }
-
-private:
-    std::deque<double> *m_numbers;
-};
-
 // The main window on a list of `count` tasks with pictures, shown and active,
 // its first notice answered.
 struct Window {
@@ -60,7 +44,7 @@ struct Window {
     testing::WindowMessages messages;
     testing::EndWatch ends;
     std::deque<double> randoms;
-    trainer::Form1 form{std::make_unique<ScriptedRandom>(&randoms)};
+    trainer::Form1 form{std::make_unique<testing::ScriptedRandom>(&randoms)};
 };
 
 } // namespace

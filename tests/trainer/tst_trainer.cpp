@@ -12,23 +12,6 @@ using app::Answer;
 
 namespace {
 
-class ScriptedRandom : public app::RandomSource {
-public:
-    explicit ScriptedRandom(std::deque<double> *numbers) : m_numbers(numbers) {}
-    void reseedFromTime() override {}
-    double next() override
-    {
-        if (m_numbers->empty())
-            return 0.0;
-        const double r = m_numbers->front();
-        m_numbers->pop_front();
-        return r;
-    }
-
-private:
-    std::deque<double> *m_numbers;
-};
-
 QByteArray tasksWithAnswers(const QStringList &answers)
 {
     QByteArray bytes;
@@ -72,7 +55,7 @@ struct Fixture {
                                   return !missing.contains(name);
                               },
                               messages.ask(), [this] { ++ends; }},
-                             std::make_unique<ScriptedRandom>(&randoms)};
+                             std::make_unique<testing::ScriptedRandom>(&randoms)};
 };
 
 const QString kNotice[] = {
