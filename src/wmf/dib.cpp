@@ -133,7 +133,7 @@ QImage decodeDib(const ByteView &dib, quint16 colorUsage, const QVector<QRgb> &p
     if (infoOut)
         *infoOut = info;
     const bool core = info.headerSize == 12;
-    const int entrySize = colorUsage == 1 ? 2 : (core ? 3 : 4);
+    const int entrySize = colorUsage == DIB_PAL_COLORS ? 2 : (core ? 3 : 4);
     qsizetype at = info.bitsOffset;
     QVector<QRgb> table;
     if (info.colorsUsed > 0) {
@@ -145,7 +145,7 @@ QImage decodeDib(const ByteView &dib, quint16 colorUsage, const QVector<QRgb> &p
             table.resize(info.colorsUsed);
             for (int i = 0; i < info.colorsUsed; ++i) {
                 const qsizetype e = at + qsizetype(i) * entrySize;
-                if (colorUsage == 1) {
+                if (colorUsage == DIB_PAL_COLORS) {
                     const int idx = dib.u16(e);
                     table[i] = idx < palette.size() ? palette[idx] : qRgb(idx & 0xFF, idx & 0xFF, idx & 0xFF);
                 } else {

@@ -2,6 +2,7 @@
 // old device-dependent Bitmap16 used by BITBLT/STRETCHBLT/CREATEPATTERNBRUSH.
 #pragma once
 
+#include "gdiconstants.h"
 #include "parser.h"
 
 #include <QImage>
@@ -20,13 +21,11 @@ struct DibInfo {
     qsizetype bitsOffset = 0;
 };
 
-enum { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3, BI_JPEG = 4, BI_PNG = 5 };
-
 // Reads and checks the header only (sizes, bit count, limits), no allocation.
 bool readDibInfo(const ByteView &dib, DibInfo *info, QString *error);
 
 // Decodes a packed DIB into a top-down QImage (RGB32, or ARGB32 when RLE
-// skips pixels). colorUsage 1 (DIB_PAL_COLORS) looks entries up in palette.
+// skips pixels). colorUsage DIB_PAL_COLORS looks entries up in palette.
 // Uncompressed data that stops early yields the rows that are present.
 QImage decodeDib(const ByteView &dib, quint16 colorUsage, const QVector<QRgb> &palette,
                  QString *error = nullptr, DibInfo *info = nullptr);

@@ -108,7 +108,7 @@ bool Player::directFillAndStroke(const QPainterPath &fill, const QPainterPath &s
             m_shape.points.insert(m_shape.points.end(), pts, pts + n);
             m_shape.close();
         });
-        const auto rule = m_dc.polyFillMode == 2 ? Rasterizer::Rule::NonZero : Rasterizer::Rule::EvenOdd;
+        const auto rule = m_dc.polyFillMode == WINDING ? Rasterizer::Rule::NonZero : Rasterizer::Rule::EvenOdd;
         m_raster.fill(*m_direct, m_shape, rule, brushFor(m_dc.brush).color().rgb());
     }
     // QPainter's own one-pixel lines are quicker than outlining them, and

@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "gdiconstants.h"
+
 #include <QFont>
 #include <QFontInfo>
 #include <QHash>
@@ -237,12 +239,12 @@ QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
     // GDI goes by the face name first; pitch and family only choose a stand-in
     // for a face it does not have. Without either, fontconfig may know better.
     const QString face = QString::fromLatin1(faceName.trimmed());
-    if (!face.isEmpty() && ((pitchAndFamily & 0xF3) == 0 || isInstalled(face)))
+    if (!face.isEmpty() && ((pitchAndFamily & (FAMILY_MASK | PITCH_MASK)) == 0 || isInstalled(face)))
         return face;
-    const int family = pitchAndFamily & 0xF0;
-    if (family == 0x10)
+    const int family = pitchAndFamily & FAMILY_MASK;
+    if (family == FF_ROMAN)
         return QStringLiteral("Liberation Serif");
-    if (family == 0x30 || (pitchAndFamily & 3) == 1)
+    if (family == FF_MODERN || (pitchAndFamily & PITCH_MASK) == FIXED_PITCH)
         return QStringLiteral("Liberation Mono");
     return QStringLiteral("Liberation Sans");
 }
@@ -260,39 +262,39 @@ SymbolFace symbolFace(const QByteArray &faceName)
 int codePageForCharSet(quint8 charSet)
 {
     switch (charSet) {
-    case 0:   // ANSI
-    case 1:   // DEFAULT: German Windows writes cp1252
-    case 255: // OEM: near enough for letters
+    case ANSI_CHARSET:
+    case DEFAULT_CHARSET: // German Windows writes cp1252
+    case OEM_CHARSET:     // near enough for letters
         return 1252;
-    case 2:
+    case SYMBOL_CHARSET:
         return 0;
-    case 238:
+    case EASTEUROPE_CHARSET:
         return 1250;
-    case 204:
+    case RUSSIAN_CHARSET:
         return 1251;
-    case 161:
+    case GREEK_CHARSET:
         return 1253;
-    case 162:
+    case TURKISH_CHARSET:
         return 1254;
-    case 186:
+    case BALTIC_CHARSET:
         return 1257;
-    case 177:
+    case HEBREW_CHARSET:
         return 1255;
-    case 178:
+    case ARABIC_CHARSET:
         return 1256;
-    case 163:
+    case VIETNAMESE_CHARSET:
         return 1258;
-    case 222:
+    case THAI_CHARSET:
         return 874;
-    case 128:
+    case SHIFTJIS_CHARSET:
         return 932;
-    case 129:
+    case HANGUL_CHARSET:
         return 949;
-    case 130:
+    case JOHAB_CHARSET:
         return 1361;
-    case 134:
+    case GB2312_CHARSET:
         return 936;
-    case 136:
+    case CHINESEBIG5_CHARSET:
         return 950;
     default:
         return -1;

@@ -1,5 +1,6 @@
 #include "parser.h"
 
+#include "gdiconstants.h"
 #include "records.h"
 
 namespace wmf {
@@ -200,7 +201,7 @@ bool decodeExtTextOut(const Record &r, TextRun *out)
     if (length < 0)
         return false;
     qsizetype at = 8;
-    if (out->options & (0x0002 | 0x0004)) {
+    if (out->options & (ETO_OPAQUE | ETO_CLIPPED)) {
         if (!r.params.has(at, 8))
             return false;
         out->hasRect = true;
@@ -213,7 +214,7 @@ bool decodeExtTextOut(const Record &r, TextRun *out)
         return false;
     out->text = QByteArray(reinterpret_cast<const char *>(r.params.data()) + at, length);
     at += padded;
-    const bool pdy = out->options & 0x2000;
+    const bool pdy = out->options & ETO_PDY;
     const qsizetype entries = qsizetype(length) * (pdy ? 2 : 1);
     if (length > 0 && r.params.has(at, entries * 2)) {
         out->dx.reserve(size_t(entries));
@@ -345,7 +346,7 @@ bool decodeBlit(const Record &r, BlitParams *b)
     case META_SETDIBTODEV:
         if (w < 9)
             return false;
-        b->rop = 0x00CC0020;
+        b->rop = SRCCOPY;
         b->colorUsage = r.u16(0);
         b->scanCount = r.u16(1);
         b->startScan = r.u16(2);

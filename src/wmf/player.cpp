@@ -17,8 +17,6 @@ namespace {
 constexpr int kHuge = 1 << 24;     // "the whole device" for clip arithmetic
 constexpr int kMaxClipRects = 4096; // beyond this, further clip changes are ignored
 
-enum { TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
-enum { ETO_OPAQUE = 2, ETO_CLIPPED = 4, ETO_PDY = 0x2000 };
 enum { kRect, kEllipse, kRoundRect };
 enum { kArc, kPie, kChord };
 
@@ -255,7 +253,7 @@ QRectF Player::mapRect(int l, int t, int r, int b) const
 
 QRgb Player::colorRef(quint32 c) const
 {
-    if ((c >> 24) == 1) { // PALETTEINDEX
+    if ((c & 0xFF000000) == PALETTEINDEX) {
         const int i = int(c & 0xFFFF);
         return i < m_dc.palette.entries.size() ? m_dc.palette.entries[i] : qRgb(0, 0, 0);
     }
@@ -291,12 +289,12 @@ const GdiObject *Player::object(int index) const
 
 bool Player::penVisible() const
 {
-    return (m_dc.pen.style & 0x0F) != PS_NULL && m_dc.rop2 != 11;
+    return (m_dc.pen.style & PS_STYLE_MASK) != PS_NULL && m_dc.rop2 != R2_NOP;
 }
 
 bool Player::isDashed() const
 {
-    const int style = m_dc.pen.style & 0x0F;
+    const int style = m_dc.pen.style & PS_STYLE_MASK;
     return style == PS_DASH || style == PS_DOT || style == PS_DASHDOT || style == PS_DASHDOTDOT || style == PS_ALTERNATE;
 }
 
@@ -365,30 +363,30 @@ void Player::preparePen()
         return;
     m_penDirty = false;
     const PenObj &pen = m_dc.pen;
-    const int style = pen.style & 0x0F;
+    const int style = pen.style & PS_STYLE_MASK;
     if (style == PS_NULL) {
         m_qpen = QPen(Qt::NoPen);
         return;
     }
     QRgb c = pen.color;
     switch (m_dc.rop2) {
-    case 1: c = qRgb(0, 0, 0); break;
-    case 16: c = qRgb(255, 255, 255); break;
-    case 4: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
+    case R2_BLACK: c = qRgb(0, 0, 0); break;
+    case R2_WHITE: c = qRgb(255, 255, 255); break;
+    case R2_NOTCOPYPEN: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
     default: break;
     }
     const double w = penWidthDevice();
     // A hair over one pixel keeps Qt on its real stroker, which joins corners
     // the way GDI does (its one-pixel fast path leaves them a quarter short).
     QPen qp(QColor::fromRgb(c), w <= 1.0 ? 1.0 : w);
-    switch (pen.style & 0x0F00) {
-    case 0x0100: qp.setCapStyle(Qt::SquareCap); break;
-    case 0x0200: qp.setCapStyle(Qt::FlatCap); break;
+    switch (pen.style & PS_ENDCAP_MASK) {
+    case PS_ENDCAP_SQUARE: qp.setCapStyle(Qt::SquareCap); break;
+    case PS_ENDCAP_FLAT: qp.setCapStyle(Qt::FlatCap); break;
     default: qp.setCapStyle(Qt::RoundCap); break;
     }
-    switch (pen.style & 0xF000) {
-    case 0x1000: qp.setJoinStyle(Qt::BevelJoin); break;
-    case 0x2000: qp.setJoinStyle(Qt::SvgMiterJoin); break;
+    switch (pen.style & PS_JOIN_MASK) {
+    case PS_JOIN_BEVEL: qp.setJoinStyle(Qt::BevelJoin); break;
+    case PS_JOIN_MITER: qp.setJoinStyle(Qt::SvgMiterJoin); break;
     default: qp.setJoinStyle(Qt::RoundJoin); break;
     }
     qp.setMiterLimit(10); // GDI's: mitres up to ten pen widths long, bevels beyond, as SvgMiterJoin does
@@ -411,10 +409,10 @@ QBrush Player::brushFor(const BrushObj &b)
 {
     QRgb c = b.color;
     switch (m_dc.rop2) {
-    case 1: c = qRgb(0, 0, 0); break;
-    case 16: c = qRgb(255, 255, 255); break;
-    case 4: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
-    case 6: c = qRgb(255, 255, 255); break;
+    case R2_BLACK: c = qRgb(0, 0, 0); break;
+    case R2_WHITE: c = qRgb(255, 255, 255); break;
+    case R2_NOTCOPYPEN: c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); break;
+    case R2_NOT: c = qRgb(255, 255, 255); break;
     default: break;
     }
     switch (b.style) {
@@ -423,7 +421,7 @@ QBrush Player::brushFor(const BrushObj &b)
     case BS_HATCHED: {
         static const Qt::BrushStyle hatch[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
                                                Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-        return QBrush(QColor::fromRgb(c), b.hatch < 6 ? hatch[b.hatch] : Qt::SolidPattern);
+        return QBrush(QColor::fromRgb(c), b.hatch <= HS_DIAGCROSS ? hatch[b.hatch] : Qt::SolidPattern);
     }
     case BS_PATTERN:
     case BS_DIBPATTERN:
@@ -447,17 +445,17 @@ namespace {
 std::optional<QPainter::CompositionMode> rasterOperation(int rop2)
 {
     switch (rop2) {
-    case 2: return QPainter::RasterOp_NotSourceAndNotDestination; // R2_NOTMERGEPEN
-    case 3: return QPainter::RasterOp_NotSourceAndDestination;    // R2_MASKNOTPEN
-    case 5: return QPainter::RasterOp_SourceAndNotDestination;    // R2_MASKPENNOT
-    case 6: return QPainter::RasterOp_NotDestination;             // R2_NOT
-    case 7: return QPainter::RasterOp_SourceXorDestination;       // R2_XORPEN
-    case 8: return QPainter::RasterOp_NotSourceOrNotDestination;  // R2_NOTMASKPEN
-    case 9: return QPainter::RasterOp_SourceAndDestination;       // R2_MASKPEN
-    case 10: return QPainter::RasterOp_NotSourceXorDestination;   // R2_NOTXORPEN
-    case 12: return QPainter::RasterOp_NotSourceOrDestination;    // R2_MERGENOTPEN
-    case 14: return QPainter::RasterOp_SourceOrNotDestination;    // R2_MERGEPENNOT
-    case 15: return QPainter::RasterOp_SourceOrDestination;       // R2_MERGEPEN
+    case R2_NOTMERGEPEN: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case R2_MASKNOTPEN: return QPainter::RasterOp_NotSourceAndDestination;
+    case R2_MASKPENNOT: return QPainter::RasterOp_SourceAndNotDestination;
+    case R2_NOT: return QPainter::RasterOp_NotDestination;
+    case R2_XORPEN: return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOTMASKPEN: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case R2_MASKPEN: return QPainter::RasterOp_SourceAndDestination;
+    case R2_NOTXORPEN: return QPainter::RasterOp_NotSourceXorDestination;
+    case R2_MERGENOTPEN: return QPainter::RasterOp_NotSourceOrDestination;
+    case R2_MERGEPENNOT: return QPainter::RasterOp_SourceOrNotDestination;
+    case R2_MERGEPEN: return QPainter::RasterOp_SourceOrDestination;
     default: return std::nullopt;
     }
 }
@@ -466,7 +464,7 @@ std::optional<QPainter::CompositionMode> rasterOperation(int rop2)
 
 bool Player::beginRop2()
 {
-    if (m_dc.rop2 == 11) // R2_NOP
+    if (m_dc.rop2 == R2_NOP)
         return false;
     if (const auto op = rasterOperation(m_dc.rop2)) {
         // GDI's raster operations work on whole pixels: a half-covered pixel
@@ -525,11 +523,11 @@ void Player::fillAndStroke(const QPainterPath &fill, const QPainterPath &stroke,
         endRop2();
         return;
     }
-    m_p.setBackgroundMode(m_dc.bkMode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_p.setBackgroundMode(m_dc.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
     m_p.setBackground(QColor::fromRgb(m_dc.bkColor));
     if (!fill.isEmpty() && brushVisible(m_dc.brush)) {
         QPainterPath f = fill;
-        f.setFillRule(m_dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+        f.setFillRule(m_dc.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
         m_p.fillPath(f, brushFor(m_dc.brush));
     }
     if (!stroke.isEmpty() && penVisible()) {
@@ -576,7 +574,7 @@ void Player::drawBoxShape(const Record &r, int kind)
         outline.setWidth(0);
     if (outline.height() < 0)
         outline.setHeight(0);
-    if ((m_dc.pen.style & 0x0F) == PS_INSIDEFRAME && m_dc.pen.width > 0) {
+    if ((m_dc.pen.style & PS_STYLE_MASK) == PS_INSIDEFRAME && m_dc.pen.width > 0) {
         const double half = (penWidthDevice() - 1) / 2;
         outline.adjust(half, half, -half, -half);
     }
@@ -799,7 +797,7 @@ void Player::drawText(const TextRun &run, bool ext)
                         Qt::IntersectClip);
     }
     m_p.setWorldTransform(tt);
-    if (m_dc.bkMode == 2 && !(ext && (run.options & ETO_OPAQUE)) && total > 0)
+    if (m_dc.bkMode == OPAQUE && !(ext && (run.options & ETO_OPAQUE)) && total > 0)
         m_p.fillRect(QRectF(x0, base - m_fc.ascent, total, m_fc.ascent + m_fc.descent), QColor::fromRgb(m_dc.bkColor));
     m_p.setFont(m_fc.font);
     m_p.setPen(QColor::fromRgb(m_dc.textColor));
@@ -853,36 +851,35 @@ void Player::drawText(const TextRun &run, bool ext)
 void Player::patBlt(const QRectF &rect, quint32 rop)
 {
     applyClip();
-    const int code = int((rop >> 16) & 0xFF);
-    switch (code) {
-    case 0x00:
+    switch (rop3::index(rop)) {
+    case rop3::BLACKNESS:
         m_p.fillRect(rect, Qt::black);
         break;
-    case 0xFF:
+    case rop3::WHITENESS:
         m_p.fillRect(rect, Qt::white);
         break;
-    case 0x55: // DSTINVERT
+    case rop3::DSTINVERT:
         m_p.setCompositionMode(QPainter::CompositionMode_Difference);
         m_p.fillRect(rect, Qt::white);
         m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         break;
-    case 0x5A: // PATINVERT
+    case rop3::PATINVERT:
         if (m_dc.brush.style != BS_NULL) {
             m_p.setCompositionMode(QPainter::CompositionMode_Difference);
             m_p.fillRect(rect, brushFor(m_dc.brush));
             m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         break;
-    case 0xAA: // destination unchanged
+    case rop3::D:
         break;
-    case 0x0F: { // NOTPATCOPY
+    case rop3::PN: {
         const QRgb c = m_dc.brush.color;
         m_p.fillRect(rect, QColor(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)));
         break;
     }
     default:
         if (m_dc.brush.style != BS_NULL) {
-            m_p.setBackgroundMode(m_dc.bkMode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
+            m_p.setBackgroundMode(m_dc.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
             m_p.setBackground(QColor::fromRgb(m_dc.bkColor));
             m_p.fillRect(rect, brushFor(m_dc.brush));
         }
@@ -948,23 +945,22 @@ void Player::drawBlit(const Record &r)
         img = img.mirrored(mx, my);
 
     applyClip();
-    const int code = int((b.rop >> 16) & 0xFF);
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
-    switch (code) {
-    case 0xCC: break; // SRCCOPY
-    case 0x33: img = inverted(img); break;
-    case 0x88: img = withTransparent(img, 0xFFFFFF); mode = QPainter::CompositionMode_Multiply; break;
-    case 0xEE: img = withTransparent(img, 0); mode = QPainter::CompositionMode_Screen; break;
-    case 0x66: img = withTransparent(img, 0); mode = QPainter::CompositionMode_Difference; break;
-    case 0xBB: img = withTransparent(inverted(img), 0); mode = QPainter::CompositionMode_Screen; break;
-    case 0x22: img = withTransparent(inverted(img), 0xFFFFFF); mode = QPainter::CompositionMode_Multiply; break;
-    case 0x11: img = inverted(withTransparent(img, 0)); mode = QPainter::CompositionMode_Multiply; break;
-    case 0x44: mode = QPainter::CompositionMode_SourceOver; break;
-    case 0xC0: img = andColour(img, m_dc.brush.color); break;
-    case 0xB8: img = recolourMono(img, qRgb(0, 0, 0), m_dc.brush.color, std::nullopt); break;
-    case 0xE2: img = recolourMono(withTransparent(img, 0), qRgb(255, 255, 255), m_dc.brush.color, std::nullopt); break;
-    case 0xAA: return;
-    case 0x00: case 0xFF: case 0x55: case 0x5A: case 0xF0: case 0x0F:
+    switch (rop3::index(b.rop)) {
+    case rop3::SRCCOPY: break;
+    case rop3::NOTSRCCOPY: img = inverted(img); break;
+    case rop3::SRCAND: img = withTransparent(img, 0xFFFFFF); mode = QPainter::CompositionMode_Multiply; break;
+    case rop3::SRCPAINT: img = withTransparent(img, 0); mode = QPainter::CompositionMode_Screen; break;
+    case rop3::SRCINVERT: img = withTransparent(img, 0); mode = QPainter::CompositionMode_Difference; break;
+    case rop3::MERGEPAINT: img = withTransparent(inverted(img), 0); mode = QPainter::CompositionMode_Screen; break;
+    case rop3::DSNA: img = withTransparent(inverted(img), 0xFFFFFF); mode = QPainter::CompositionMode_Multiply; break;
+    case rop3::NOTSRCERASE: img = inverted(withTransparent(img, 0)); mode = QPainter::CompositionMode_Multiply; break;
+    case rop3::SRCERASE: mode = QPainter::CompositionMode_SourceOver; break;
+    case rop3::MERGECOPY: img = andColour(img, m_dc.brush.color); break;
+    case rop3::PSDPXAX: img = recolourMono(img, qRgb(0, 0, 0), m_dc.brush.color, std::nullopt); break;
+    case rop3::DSPDXAX: img = recolourMono(withTransparent(img, 0), qRgb(255, 255, 255), m_dc.brush.color, std::nullopt); break;
+    case rop3::D: return;
+    case rop3::BLACKNESS: case rop3::WHITENESS: case rop3::DSTINVERT: case rop3::PATINVERT: case rop3::PATCOPY: case rop3::PN:
         patBlt(target, b.rop);
         return;
     default: break;
@@ -1112,7 +1108,7 @@ void Player::dispatch(const Record &r)
             d.bkColor = colorRef(r.u32(0));
         break;
     case META_SETBKMODE:
-        if (need(1) && (r.u16(0) == 1 || r.u16(0) == 2))
+        if (need(1) && (r.u16(0) == TRANSPARENT || r.u16(0) == OPAQUE))
             d.bkMode = r.u16(0);
         break;
     case META_SETMAPMODE:
@@ -1122,14 +1118,14 @@ void Player::dispatch(const Record &r)
         }
         break;
     case META_SETROP2:
-        if (need(1) && r.u16(0) >= 1 && r.u16(0) <= 16) {
+        if (need(1) && r.u16(0) >= R2_BLACK && r.u16(0) <= R2_WHITE) {
             d.rop2 = r.u16(0);
             m_penDirty = true;
         }
         break;
     case META_SETPOLYFILLMODE:
         if (need(1))
-            d.polyFillMode = r.u16(0) == 2 ? 2 : 1;
+            d.polyFillMode = r.u16(0) == WINDING ? WINDING : ALTERNATE;
         break;
     case META_SETSTRETCHBLTMODE:
         if (need(1))
@@ -1493,7 +1489,7 @@ void Player::dispatch(const Record &r)
         break;
     case META_EXTFLOODFILL:
         if (need(5))
-            floodFill(r.i16(4), r.i16(3), colorRef(r.u32(1)), r.u16(0) == 1);
+            floodFill(r.i16(4), r.i16(3), colorRef(r.u32(1)), r.u16(0) == FLOODFILLSURFACE);
         break;
     case META_TEXTOUT:
     case META_EXTTEXTOUT: {

@@ -2,6 +2,7 @@
 // of a GDI device context. Device units are pixels of the natural size.
 #pragma once
 
+#include "gdiconstants.h"
 #include "parser.h"
 #include "rasterizer.h"
 
@@ -17,10 +18,6 @@
 
 namespace wmf {
 
-enum { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5, BS_DIBPATTERNPT = 6 };
-enum { PS_SOLID = 0, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME, PS_USERSTYLE, PS_ALTERNATE };
-enum MapMode { MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS, MM_ISOTROPIC, MM_ANISOTROPIC };
-
 // The picture frame: natural size plus the mapping playback starts with.
 struct Frame {
     QSize natural;
@@ -30,14 +27,14 @@ struct Frame {
 Frame computeFrame(const ParsedMetafile &mf);
 
 struct PenObj {
-    quint16 style = 0;
+    quint16 style = PS_SOLID;
     int width = 0;
     QRgb color = qRgb(0, 0, 0);
 };
 struct BrushObj {
-    quint16 style = 0; // BS_SOLID
+    quint16 style = BS_SOLID;
     QRgb color = qRgb(255, 255, 255);
-    quint16 hatch = 0;
+    quint16 hatch = HS_HORIZONTAL;
     QImage pattern;        // BS_PATTERN / BS_DIBPATTERN
     bool monochrome = false; // pattern painted with text and background colour
 };
@@ -78,11 +75,11 @@ private:
         PaletteObj palette;
         QRgb bkColor = qRgb(255, 255, 255);
         QRgb textColor = qRgb(0, 0, 0);
-        int bkMode = 2;
-        int rop2 = 13;
-        int polyFillMode = 1;
-        int stretchMode = 1;
-        quint16 textAlign = 0;
+        int bkMode = OPAQUE;
+        int rop2 = R2_COPYPEN;
+        int polyFillMode = ALTERNATE;
+        int stretchMode = BLACKONWHITE;
+        quint16 textAlign = TA_LEFT | TA_TOP | TA_NOUPDATECP;
         int charExtra = 0;
         int breakExtra = 0, breakCount = 0;
         int mapMode = MM_ANISOTROPIC;
@@ -108,7 +105,7 @@ private:
     QPointF strokeOffset() const;
     void preparePen();
     QBrush brushFor(const BrushObj &b);
-    bool brushVisible(const BrushObj &b) const { return b.style != 1; }
+    bool brushVisible(const BrushObj &b) const { return b.style != BS_NULL; }
     bool beginRop2();
     void endRop2();
     void applyClip();
