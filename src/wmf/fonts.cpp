@@ -338,6 +338,11 @@ QString decodeText(const QByteArray &bytes, quint8 charSet, const QByteArray &fa
         }
         return out;
     }
+    if (codePage == 1256) {
+        QStringDecoder codec("windows-1256", QStringConverter::Flag::Stateless);
+        if (codec.isValid()) // Qt without ICU: the bytes as Latin-1, as for the double-byte sets
+            return codec.decode(bytes);
+    }
     const char16_t *upper = nullptr;
     switch (codePage) {
     case 1250: upper = kCp1250; break;
@@ -346,7 +351,6 @@ QString decodeText(const QByteArray &bytes, quint8 charSet, const QByteArray &fa
     case 1253: upper = kCp1253; break;
     case 1254: upper = kCp1254; break;
     case 1255: upper = kCp1255; break;
-    case 1256: upper = kCp1256; break;
     case 1257: upper = kCp1257; break;
     case 1258: upper = kCp1258; break;
     case 874: upper = kCp874; break;
