@@ -20,18 +20,6 @@ constexpr int kMaxClipRects = 4096; // beyond this, further clip changes are ign
 enum { kRect, kEllipse, kRoundRect };
 enum { kArc, kPie, kChord };
 
-double unitsPerInch(int mapMode)
-{
-    switch (mapMode) {
-    case MM_LOMETRIC: return 254.0;
-    case MM_HIMETRIC: return 2540.0;
-    case MM_LOENGLISH: return 100.0;
-    case MM_HIENGLISH: return 1000.0;
-    case MM_TWIPS: return 1440.0;
-    default: return 0.0;
-    }
-}
-
 // Colour with the identity pixels of a bitmap operation made transparent.
 QImage withTransparent(const QImage &src, QRgb key)
 {
@@ -78,98 +66,6 @@ QImage recolourMono(const QImage &src, QRgb zero, QRgb fg, std::optional<QRgb> b
 }
 
 } // namespace
-
-// ---------------------------------------------------------------------------
-
-Frame computeFrame(const ParsedMetafile &mf)
-{
-    Frame f;
-    const PlaceableHeader &ph = mf.placeable;
-    if (ph.present && ph.left != ph.right && ph.top != ph.bottom) {
-        const double inch = ph.inch ? ph.inch : 1440.0;
-        const double w = std::abs(double(ph.right) - ph.left) * 96.0 / inch;
-        const double h = std::abs(double(ph.bottom) - ph.top) * 96.0 / inch;
-        f.natural = QSize(qBound(1, int(std::lround(w)), 32767), qBound(1, int(std::lround(h)), 32767));
-        f.mapMode = MM_ANISOTROPIC;
-        f.windowOrg = QPointF(ph.left, ph.top);
-        f.windowExt = QPointF(double(ph.right) - ph.left, double(ph.bottom) - ph.top);
-        f.viewportOrg = QPointF(0, 0);
-        f.viewportExt = QPointF(f.natural.width(), f.natural.height());
-        return f;
-    }
-    // No usable placeable header: the window the file sets up decides, in
-    // the units of its map mode (96 dpi for the metric modes, one pixel per
-    // unit otherwise); lacking a window, the extent of what it draws.
-    int mapMode = MM_TEXT;
-    std::optional<QPointF> org, ext;
-    QRectF drawn;
-    std::vector<QPoint> pts;
-    for (const Record &r : mf.records) {
-        switch (r.canonical) {
-        case META_SETMAPMODE:
-            if (!ext)
-                mapMode = r.u16(0);
-            break;
-        case META_SETWINDOWORG:
-            if (!org)
-                org = QPointF(r.i16(1), r.i16(0));
-            break;
-        case META_SETWINDOWEXT:
-            if (!ext && r.i16(0) != 0 && r.i16(1) != 0)
-                ext = QPointF(r.i16(1), r.i16(0));
-            break;
-        case META_POLYGON:
-        case META_POLYLINE:
-            if (decodePoints(r, &pts)) {
-                for (const QPoint &p : pts)
-                    drawn |= QRectF(p, QSizeF(1, 1));
-            }
-            break;
-        case META_RECTANGLE:
-        case META_ELLIPSE:
-        case META_ROUNDRECT: {
-            const int o = r.canonical == META_ROUNDRECT ? 2 : 0;
-            drawn |= QRectF(QPointF(r.i16(o + 3), r.i16(o + 2)), QPointF(r.i16(o + 1), r.i16(o))).normalized();
-            break;
-        }
-        case META_MOVETO:
-        case META_LINETO:
-            drawn |= QRectF(QPointF(r.i16(1), r.i16(0)), QSizeF(1, 1));
-            break;
-        default:
-            break;
-        }
-    }
-    if (mapMode < MM_TEXT || mapMode > MM_ANISOTROPIC)
-        mapMode = MM_TEXT;
-    const double upi = unitsPerInch(mapMode);
-    if (ext) {
-        double w = std::abs(ext->x()), h = std::abs(ext->y());
-        if (upi > 0) {
-            w = w * 96.0 / upi;
-            h = h * 96.0 / upi;
-        }
-        const double fit = qMin(1.0, 1024.0 / qMax(w, h)); // huge windows are scaled down
-        f.natural = QSize(qMax(1, int(std::lround(w * fit))), qMax(1, int(std::lround(h * fit))));
-        f.mapMode = MM_ANISOTROPIC;
-        f.windowOrg = org.value_or(QPointF());
-        f.windowExt = *ext;
-        if (upi > 0) { // metric modes: y grows upwards
-            f.windowExt = QPointF(std::abs(ext->x()), -std::abs(ext->y()));
-        }
-        f.viewportExt = QPointF(f.natural.width(), f.natural.height());
-        return f;
-    }
-    if (drawn.isEmpty())
-        drawn = QRectF(0, 0, 100, 100);
-    const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
-    f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
-    f.mapMode = MM_ANISOTROPIC;
-    f.windowOrg = drawn.topLeft();
-    f.windowExt = QPointF(drawn.width(), drawn.height());
-    f.viewportExt = QPointF(f.natural.width(), f.natural.height());
-    return f;
-}
 
 // ---------------------------------------------------------------------------
 

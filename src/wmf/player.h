@@ -2,6 +2,7 @@
 // of a GDI device context. Device units are pixels of the natural size.
 #pragma once
 
+#include "frame.h"
 #include "gdiconstants.h"
 #include "parser.h"
 #include "rasterizer.h"
@@ -17,14 +18,6 @@
 #include <variant>
 
 namespace wmf {
-
-// The picture frame: natural size plus the mapping playback starts with.
-struct Frame {
-    QSize natural;
-    int mapMode = MM_ANISOTROPIC;
-    QPointF windowOrg, windowExt{1, 1}, viewportOrg, viewportExt{1, 1};
-};
-Frame computeFrame(const ParsedMetafile &mf);
 
 struct PenObj {
     quint16 style = PS_SOLID;
