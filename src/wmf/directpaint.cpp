@@ -1,9 +1,6 @@
-// The player's fast lane: solid fills and strokes rasterized straight into
-// the image the painter paints, which is many times quicker than QPainter's
-// path filling and stroking for the hundreds of small shapes of clip art.
-// Anything else (patterns, hatches, dashes, mixing raster operations, other
-// devices, rotated or sheared painters) stays with QPainter.
-#include "player.h"
+#include "directpaint.h"
+
+#include "paintstyle.h"
 #include "stroker.h"
 
 #include <QPaintDevice>
@@ -53,86 +50,84 @@ void forEachPolyline(const QPainterPath &path, const QTransform &t, bool fine, s
 
 } // namespace
 
-void Player::setUpDirect()
+void DirectPainter::begin(QPainter &painter, bool outerIsRect)
 {
-    m_direct = nullptr;
-    QPaintDevice *device = m_p.device();
-    if (!device || device->devType() != QInternal::Image || !m_outerIsRect)
+    m_image = nullptr;
+    QPaintDevice *device = painter.device();
+    if (!device || device->devType() != QInternal::Image || !outerIsRect)
         return;
     auto *image = static_cast<QImage *>(device);
-    const QTransform t = m_p.deviceTransform();
+    const QTransform t = painter.deviceTransform();
     // A shared image would detach on the first write and part from the
     // buffer the painter keeps drawing text and bitmaps into.
     if (!Rasterizer::supports(*image) || !image->isDetached() || t.type() > QTransform::TxScale
-        || std::abs(t.m11()) != std::abs(t.m22()) || m_p.opacity() < 1.0
-        || m_p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        || std::abs(t.m11()) != std::abs(t.m22()) || painter.opacity() < 1.0
+        || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return;
-    m_direct = image;
+    m_image = image;
     m_toImage = t;
     m_imageScale = std::abs(t.m11());
 }
 
-void Player::updateDirectClip()
+void DirectPainter::setClip(const QRectF &frame, const QRegion *clip)
 {
-    if (!m_direct)
+    if (!m_image)
         return;
-    const QRectF frame = m_toImage.mapRect(m_outerRect);
+    const QRectF onImage = m_toImage.mapRect(frame);
     auto px = [](double v) { return int(std::lround(std::clamp(v, -1e9, 1e9))); };
-    QRegion region(QRect(QPoint(px(frame.left()), px(frame.top())), QPoint(px(frame.right()) - 1, px(frame.bottom()) - 1)));
-    if (m_dc.hasClip)
-        region &= m_toImage.map(m_dc.clip);
-    m_directClipOk = region.rectCount() <= kMaxDirectClipRects;
-    if (m_directClipOk)
+    QRegion region(QRect(QPoint(px(onImage.left()), px(onImage.top())),
+                         QPoint(px(onImage.right()) - 1, px(onImage.bottom()) - 1)));
+    if (clip)
+        region &= m_toImage.map(*clip);
+    m_clipOk = region.rectCount() <= kMaxDirectClipRects;
+    if (m_clipOk)
         m_raster.setClip(std::vector<QRect>(region.begin(), region.end()));
 }
 
-bool Player::directFillAndStroke(const QPainterPath &fill, const QPainterPath &stroke, bool squareCorners)
+bool DirectPainter::fillAndStroke(QPainter &painter, const QPainterPath &fill, const QPainterPath &stroke,
+                                  bool squareCorners, const ShapeStyle &style)
 {
-    if (!m_direct || !m_directClipOk)
+    if (!m_image || !m_clipOk)
         return false;
     // The raster operations that mix with the picture have set their own mode.
-    if (m_p.compositionMode() != QPainter::CompositionMode_SourceOver)
+    if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
-    const bool filling = !fill.isEmpty() && brushVisible(m_dc.brush);
-    const bool stroking = !stroke.isEmpty() && penVisible();
-    if (filling && m_dc.brush.style != BS_SOLID)
+    if (style.fill && !style.solidBrush)
         return false;
-    if (stroking) {
-        preparePen();
-        if (m_qpen.style() != Qt::SolidLine)
-            return false;
-    }
-    if (filling) {
+    if (style.stroke && style.pen.style() != Qt::SolidLine)
+        return false;
+    if (style.fill) {
         m_shape.clear();
         forEachPolyline(fill, m_toImage, false, m_line, [this](const QPointF *pts, int n) {
             m_shape.points.insert(m_shape.points.end(), pts, pts + n);
             m_shape.close();
         });
-        const auto rule = m_dc.polyFillMode == WINDING ? Rasterizer::Rule::NonZero : Rasterizer::Rule::EvenOdd;
-        m_raster.fill(*m_direct, m_shape, rule, brushFor(m_dc.brush).color().rgb());
+        const auto rule = style.fillRule == Qt::WindingFill ? Rasterizer::Rule::NonZero : Rasterizer::Rule::EvenOdd;
+        m_raster.fill(*m_image, m_shape, rule, style.brush.color().rgb());
     }
     // QPainter's own one-pixel lines are quicker than outlining them, and
     // look the same except at the square corners of rectangles.
-    if (stroking && m_qpen.widthF() * m_imageScale <= 1.0 && !squareCorners) {
-        m_p.strokePath(stroke, m_qpen);
-    } else if (stroking) {
-        StrokeStyle style;
-        style.width = m_qpen.widthF() * m_imageScale;
-        style.cap = m_qpen.capStyle();
-        style.join = m_qpen.joinStyle();
-        const QRgb colour = m_qpen.color().rgb();
+    const QPen &pen = style.pen;
+    if (style.stroke && pen.widthF() * m_imageScale <= 1.0 && !squareCorners) {
+        painter.strokePath(stroke, pen);
+    } else if (style.stroke) {
+        StrokeStyle stroking;
+        stroking.width = pen.widthF() * m_imageScale;
+        stroking.cap = pen.capStyle();
+        stroking.join = pen.joinStyle();
+        const QRgb colour = pen.color().rgb();
         m_shape.clear();
         forEachPolyline(stroke, m_toImage, true, m_line, [&](const QPointF *pts, int n) {
             const bool closed = n > 2 && pts[0] == pts[n - 1];
-            strokePolyline(pts, closed ? n - 1 : n, closed, style, m_shape);
+            strokePolyline(pts, closed ? n - 1 : n, closed, stroking, m_shape);
             // The outlines of a wide pen have many times the points of the
             // line; a huge poly-polygon is painted a part at a time.
             if (m_shape.points.size() > kMaxStrokePoints) {
-                m_raster.fill(*m_direct, m_shape, Rasterizer::Rule::NonZero, colour);
+                m_raster.fill(*m_image, m_shape, Rasterizer::Rule::NonZero, colour);
                 m_shape.clear();
             }
         });
-        m_raster.fill(*m_direct, m_shape, Rasterizer::Rule::NonZero, colour);
+        m_raster.fill(*m_image, m_shape, Rasterizer::Rule::NonZero, colour);
     }
     return true;
 }
