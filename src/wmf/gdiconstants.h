@@ -161,6 +161,12 @@ enum {
 enum { DEFAULT_PITCH = 0, FIXED_PITCH = 1, VARIABLE_PITCH = 2 };
 enum { FF_DONTCARE = 0x00, FF_ROMAN = 0x10, FF_SWISS = 0x20, FF_MODERN = 0x30, FF_SCRIPT = 0x40, FF_DECORATIVE = 0x50 };
 
+// The LOGFONT weight a weight of 0 stands for.
+enum { FW_NORMAL = 400 };
+
+// MetafileEscapes that tools name.
+enum { MFCOMMENT = 0x000F, SETMITERLIMIT = 0x0017 };
+
 // A ColorRef with this top byte names an entry of the selected palette.
 constexpr quint32 PALETTEINDEX = 0x01000000;
 

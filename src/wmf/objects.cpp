@@ -67,8 +67,7 @@ bool makePatternBrush(const PatternBrush *params, BrushObj *out)
     *out = BrushObj();
     out->style = BS_PATTERN;
     if (params) {
-        const ByteView v(reinterpret_cast<const uchar *>(params->bitmap16.constData()), params->bitmap16.size());
-        out->pattern = decodeBitmap16(v, qRgb(0, 0, 0), qRgb(255, 255, 255));
+        out->pattern = decodeBitmap16(params->bitmap(), qRgb(0, 0, 0), qRgb(255, 255, 255));
         out->pattern.detach(); // owns its pixels whatever becomes of the record's bytes
         out->monochrome = params->monochrome;
     }

@@ -74,6 +74,10 @@ bool decodeDibPatternBrush(const Record &r, DibPatternBrush *out);
 struct PatternBrush {
     QByteArray bitmap16;
     bool monochrome = false;
+    ByteView bitmap() const
+    {
+        return ByteView(reinterpret_cast<const uchar *>(bitmap16.constData()), bitmap16.size());
+    }
 };
 bool decodePatternBrush(const Record &r, PatternBrush *out);
 

@@ -28,7 +28,7 @@ void TextPainter::resolveFont()
     f.setStyleStrategy(QFont::PreferOutline);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
-    const int weight = lf.weight <= 0 ? 400 : qBound(1, int(lf.weight), 1000);
+    const int weight = lf.weight <= 0 ? FW_NORMAL : qBound(1, int(lf.weight), 1000);
     f.setWeight(QFont::Weight(weight));
     f.setItalic(lf.italic);
     f.setUnderline(lf.underline);

@@ -1,5 +1,6 @@
 // wmfrender IN.wmf OUT.png [--scale S] [--transparent]
 // wmfrender --info IN.wmf
+#include "wmf/gdiconstants.h"
 #include "wmf/metafile.h"
 #include "wmf/parser.h"
 #include "wmf/records.h"
@@ -38,10 +39,10 @@ bool readFile(const QString &path, QByteArray *data)
 std::string escapeName(const wmf::Record &r)
 {
     const quint16 escape = r.u16(0);
-    if (escape == 0x000F) // MFCOMMENT
+    if (escape == wmf::MFCOMMENT)
         return r.params.u32(4) == 0x43464D57 ? " (comment: embedded EMF)" : " (comment)";
     char buf[32];
-    std::snprintf(buf, sizeof buf, escape == 0x0017 ? " (SETMITERLIMIT)" : " (0x%04x)", escape);
+    std::snprintf(buf, sizeof buf, escape == wmf::SETMITERLIMIT ? " (SETMITERLIMIT)" : " (0x%04x)", escape);
     return buf;
 }
 
