@@ -6,13 +6,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace tasklist {
 
@@ -55,23 +53,29 @@ bool isRegularFile(const QString &file, QString *error)
     return true;
 }
 
+bool readAll(const QString &file, QByteArray *bytes, QString *error)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return false;
+    }
+    *bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Lesefehler");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ReadResult readLines(const QString &file)
 {
     ReadResult result;
-    if (!isRegularFile(file, &result.error))
+    QByteArray bytes;
+    if (!isRegularFile(file, &result.error) || !readAll(file, &bytes, &result.error))
         return result;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        result.error = in.errorString();
-        return result;
-    }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Lesefehler");
-        return result;
-    }
     const QList<QByteArrayView> raw = splitLines(bytes);
     result.lines.reserve(raw.size());
     for (const QByteArrayView line : raw)
@@ -114,29 +118,13 @@ LoadResult loadTaskList(const QString &file)
 
 namespace {
 
-bool inGroup(gid_t group)
+// Whether this user may write the file. Root may write anything, so for
+// root the owner's write bit tells whether the file was meant to stay as it is.
+bool mayWrite(const QByteArray &path, const struct stat &st)
 {
-    if (::getegid() == group)
-        return true;
-    const int count = ::getgroups(0, nullptr);
-    if (count <= 0)
-        return false;
-    std::vector<gid_t> groups(std::size_t(count), 0);
-    const int got = ::getgroups(count, groups.data());
-    return got > 0 && std::find(groups.begin(), groups.begin() + got, group) != groups.begin() + got;
-}
-
-// Whether the permission bits let this user write the file. Root may write
-// anything, so for root the owner's bit tells whether the file was meant to
-// stay as it is.
-bool bitsPermitWriting(const struct stat &st)
-{
-    const uid_t user = ::geteuid();
-    if (user == 0 || user == st.st_uid)
+    if (::geteuid() == 0)
         return (st.st_mode & S_IWUSR) != 0;
-    if (inGroup(st.st_gid))
-        return (st.st_mode & S_IWGRP) != 0;
-    return (st.st_mode & S_IWOTH) != 0;
+    return ::access(path.constData(), W_OK) == 0;
 }
 
 // Makes the rename itself durable.
@@ -170,7 +158,8 @@ WriteResult writeLines(const QString &file, const QStringList &lines)
     }
 
     struct stat old {};
-    if (::stat(QFile::encodeName(file).constData(), &old) == 0 && S_ISREG(old.st_mode) && !bitsPermitWriting(old)) {
+    const QByteArray path = QFile::encodeName(file);
+    if (::stat(path.constData(), &old) == 0 && S_ISREG(old.st_mode) && !mayWrite(path, old)) {
         result.writeProtected = true;
         result.error = QStringLiteral("Die Datei ist schreibgeschützt.");
         return result;

@@ -56,9 +56,9 @@ struct WriteResult {
 // content is written and synced beside it and then renamed over it, taking
 // over its permissions, and the folder is synced. Lines with characters
 // Windows-1252 cannot hold, or with a CR, are refused and nothing is
-// written; any failure leaves the old file as it was. A file whose
-// permission bits do not let this user write it is left alone too, though
-// the rename would only need the folder's permission; for root the owner's
+// written; any failure leaves the old file as it was. A file this user may
+// not write is left alone too, though the rename would only need the
+// folder's permission; for root, whom the bits do not stop, the owner's
 // write bit decides.
 WriteResult writeLines(const QString &file, const QStringList &lines);
 

@@ -146,6 +146,7 @@ void TestListEditor::upperName()
     QVERIFY(editor::namesPicture(name, upper));
     QVERIFY(editor::namesPicture(upper, upper));
     QVERIFY(!editor::namesPicture(name + "x", upper));
+    QVERIFY(!editor::namesPicture(name, upper.chopped(5) + "X.WMF"));
 }
 
 void TestListEditor::preview_data()

@@ -5,6 +5,7 @@
 #include "help/vazideza.h"
 #include "testsupport.h"
 #include "trainer/form1.h"
+#include "ui/folderdialog.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
 
@@ -61,6 +62,7 @@ private slots:
     void keysAfterModeChosenWithMouse();
     void quizPanel();
     void closeBoxAsks();
+    void userChoosesAFolder();
     void noticeOnActivationFromAnotherWindowOnly();
     void damagedTaskLists_data();
     void damagedTaskLists();
@@ -234,6 +236,30 @@ void TestForm1::closeBoxAsks()
     w.messages.answer({app::Answer::Yes});
     w.form.close();
     QCOMPARE(w.ends.count(), 1);
+}
+
+void TestForm1::userChoosesAFolder()
+{
+    Window w(3);
+    w.open();
+    testing::TaskFolder other;
+    other.write("REVAZE.INI", "NEU.WMF\r\nNeu\r\n");
+    testing::writePicture(other, "NEU.WMF", Qt::red);
+    QString offeredFrom;
+    ui::setFolderHook([&](const QString &start) {
+        offeredFrom = start;
+        return other.path();
+    });
+    testing::clickOn(w.control("Bild8"));
+    ui::setFolderHook(nullptr);
+    QCOMPARE(offeredFrom, w.folder.path());
+    QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 1"));
+    QCOMPARE(w.caption("Bezeichnung1"), QString("Neu\r"));
+    QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
+    // The editor works in the new folder too.
+    testing::clickOn(w.control("Bild13"));
+    QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form3");
+    QTRY_COMPARE(testing::control(QApplication::activeWindow(), "Datei1")->property("count").toInt(), 1);
 }
 
 void TestForm1::noticeOnActivationFromAnotherWindowOnly()

@@ -260,6 +260,9 @@ void TestTrainer::randomIsUniformOverUndrawnTasks()
     for (int task : {2, 3, 4, 5})
         QCOMPARE(hits.value(task), draws / 4);
     QCOMPARE(std::count(mask.text().begin(), mask.text().end(), '1'), 3);
+    // A number of 1, which no source should give, still draws the last open task.
+    mask.reset(3);
+    QCOMPARE(mask.draw(1.0), 3);
 }
 
 void TestTrainer::arrowsDoNotMarkTasks()
@@ -401,7 +404,8 @@ void TestTrainer::quizChoices()
 {
     Fixture f(tasksWithAnswers({"Zebra", "apfel", "Öl@fass", "Birne"}));
     QVERIFY(f.load());
-    f.draw(4, {3, 2, 4});
+    f.draw(4, {3, 2});
+    f.randoms.push_back(1.0);  // no source gives 1, but it would still draw the last task
     f.trainer.chooseMode(app::QuizMode);
     QCOMPARE(f.trainer.choices(), (QStringList{"apfel", "Birne", "Öl@fass", "Zebra"}));
     QCOMPARE(f.trainer.choiceCaptions(), (QStringList{"apfel", "Birne", "Öl\rfass", "Zebra"}));

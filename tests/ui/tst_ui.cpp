@@ -2,6 +2,7 @@
 // what counts as a click, and icons at every pixel ratio.
 #include "resources/icons.h"
 #include "testsupport.h"
+#include "ui/folderdialog.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/optionbutton.h"
@@ -9,7 +10,9 @@
 #include "ui/units.h"
 
 #include <QBuffer>
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QTimer>
 #include <QtTest>
 
 class TestUi : public QObject {
@@ -17,6 +20,8 @@ class TestUi : public QObject {
 private slots:
     void captionKeepsCarriageReturns_data();
     void captionKeepsCarriageReturns();
+    void folderDialog_data();
+    void folderDialog();
     void runawayCaptionIsCut();
     void pictures_data();
     void pictures();
@@ -47,6 +52,37 @@ void TestUi::captionKeepsCarriageReturns()
     QCOMPARE(label.caption(), caption);
     QCOMPARE(label.text(), shown);
     QCOMPARE(label.textFormat(), Qt::PlainText);
+    // Its own colours, on the window's white.
+    QWidget window;
+    ui::setColors(&window, Qt::white);
+    auto *coloured = new ui::Label(&window);
+    ui::setColors(coloured, ui::colors::lightBlue, ui::colors::textBlue);
+    coloured->setGeometry(0, 0, 50, 20);
+    QCOMPARE(window.grab().toImage().pixelColor(45, 15), ui::colors::lightBlue);
+}
+
+void TestUi::folderDialog_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("a folder chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestUi::folderDialog()
+{
+    QFETCH(bool, accept);
+    testing::TaskFolder start;
+    QVERIFY(start.dir().mkdir("Aufgaben"));
+    // The user's part, once the dialog is up.
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Ordner wählen"));
+        dialog->selectFile(start.filePath("Aufgaben"));
+        QDialog *asDialog = dialog;  // accept() and reject() are public there
+        accept ? asDialog->accept() : asDialog->reject();
+    });
+    QCOMPARE(ui::chooseFolder("Ordner wählen", start.path()), accept ? start.filePath("Aufgaben") : QString());
 }
 
 void TestUi::runawayCaptionIsCut()
