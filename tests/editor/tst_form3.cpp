@@ -77,13 +77,11 @@ class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
     void opensWithListAndPreview();
-    void fileListByMouseAndKeys();
     void fileStaysSelected_data();
     void fileStaysSelected();
     void enterByKeyboard_data();
     void enterByKeyboard();
-    void noBreakSpaceTyped();
-    void everyByteSurvivesEditAndSave();
+    void everyByteSurvivesTypingEditAndSave();
     void doubleClickIsOneClick_data();
     void doubleClickIsOneClick();
     void copyToClipboard();
@@ -94,20 +92,13 @@ void TestForm3::opensWithListAndPreview()
 {
     Window w(kTwoPictures);
     QCOMPARE(w.lines(), (QStringList{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum"}));
-    QCOMPARE(w.control<QListWidget>("Datei1")->count(), 2);
     QCOMPARE(w.selectedFiles(), QList<int>{0});
     QCOMPARE(w.preview(), QString("Baum"));
-    QCOMPARE(w.control<QListView>("Liste1")->selectionModel()->selectedRows().first().row(), 2);
     QVERIFY(!w.control<ui::PictureBox>("Bild3")->picture().isNull());
     QVERIFY(w.control("Text1")->isVisible());
-    QVERIFY(w.control("Label4")->isVisible());
     QVERIFY(w.control("Befehl1")->isHidden());
     QVERIFY(w.messages.shown().isEmpty());
-}
-
-void TestForm3::fileListByMouseAndKeys()
-{
-    Window w(kTwoPictures);
+    // The mouse and the keys move the preview and the current entry.
     w.clickFile(1);
     QCOMPARE(w.preview(), QString("Haus"));
     testing::keyTo(&w.form, Qt::Key_Home);
@@ -182,20 +173,7 @@ void TestForm3::enterByKeyboard()
     QVERIFY(w.control("Label4")->isVisible());
 }
 
-void TestForm3::noBreakSpaceTyped()
-{
-    Window w("", {"HAUS.WMF"});
-    testing::clickOn(w.control("Bild6"));
-    testing::typeTo(&w.form, Qt::Key_D, "D");
-    // AltGr+Space on a German keyboard.
-    testing::typeTo(&w.form, Qt::Key_nobreakspace, QString(QChar(0xA0)), Qt::GroupSwitchModifier);
-    testing::typeText(&w.form, "e\nf");
-    w.messages.answer({Answer::Yes, Answer::Yes});
-    w.pressEingabe();
-    QCOMPARE(w.folder.read("REVAZE.INI"), QByteArray("HAUS.WMF\r\nD\xA0" "e@f\r\n"));
-}
-
-void TestForm3::everyByteSurvivesEditAndSave()
+void TestForm3::everyByteSurvivesTypingEditAndSave()
 {
     // Every byte a line can hold (not CR, which ends it, nor LF, which typed text drops).
     QByteArray answer;
@@ -207,9 +185,16 @@ void TestForm3::everyByteSurvivesEditAndSave()
     testing::clickOn(w.control("Bild6"));
     testing::clickOn(w.control("Bild4"));
     testing::clickOn(w.control("Text1"));
-    w.messages.answer({Answer::Yes, Answer::Yes});
+    w.messages.answer({Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes});
     w.pressEingabe();
     QCOMPARE(w.folder.read("REVAZE.INI"), "HAUS.WMF\r\n" + answer + "\r\nHAUS.WMF\r\n" + answer + "\r\n");
+    // Typed: a no-break space is AltGr+Space on a German keyboard.
+    testing::clickOn(w.control("Bild6"));
+    testing::typeTo(&w.form, Qt::Key_D, "D");
+    testing::typeTo(&w.form, Qt::Key_nobreakspace, QString(QChar(0xA0)), Qt::GroupSwitchModifier);
+    testing::typeText(&w.form, "e\nf");
+    w.pressEingabe();
+    QVERIFY(w.folder.read("REVAZE.INI").endsWith("\r\nD\xA0" "e@f\r\n"));
 }
 
 void TestForm3::doubleClickIsOneClick_data()

@@ -64,8 +64,6 @@ private slots:
     void closeBoxAsks();
     void userChoosesAFolder();
     void noticeOnActivationFromAnotherWindowOnly();
-    void damagedTaskLists_data();
-    void damagedTaskLists();
 };
 
 void TestForm1::startsWithTaskOneAndNotice()
@@ -279,33 +277,6 @@ void TestForm1::noticeOnActivationFromAnotherWindowOnly()
     QTRY_COMPARE(w.messages.shown().size(), 1);
     QTest::qWait(30);
     QCOMPARE(w.messages.shown().size(), 1);
-}
-
-void TestForm1::damagedTaskLists_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QByteArray random(50 * 1024 * 1024, Qt::Uninitialized);
-    quint32 x = 2463534242u;
-    for (char &c : random) {
-        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
-        c = char(x);
-    }
-    QTest::newRow("50 MB of random bytes") << random;
-    QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
-    QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
-}
-
-void TestForm1::damagedTaskLists()
-{
-    QFETCH(QByteArray, bytes);
-    Window w(1, bytes);
-    QVERIFY(w.form.Form_Load(w.folder.dir()));
-    w.form.show();
-    w.form.grab();
-    for (int i = 0; i < 3; ++i)
-        testing::clickOn(w.control("Bild4"));
-    for (const app::Message &m : w.messages.shown())
-        QVERIFY(m.title == "Ladefehler" || m.title == "Revaze: Dateifehler" || m.title == "Revaze");
 }
 
 REVAZE_TEST_MAIN(TestForm1)

@@ -74,6 +74,8 @@ private slots:
     void noTaskList();
     void oddLineCount();
     void emptyList();
+    void damagedLists_data();
+    void damagedLists();
     void steps_data();
     void steps();
     void randomDrawsEachTaskOnce();
@@ -158,6 +160,31 @@ void TestTrainer::emptyList()
     QCOMPARE(f.trainer.counter(), QString(" Aufgabe 0 / 0"));
     f.trainer.chooseMode(app::QuizMode);
     QCOMPARE(f.messages.shown().size(), 1);
+}
+
+void TestTrainer::damagedLists_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray random(50 * 1024 * 1024, Qt::Uninitialized);
+    quint32 x = 2463534242u;
+    for (char &c : random) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        c = char(x);
+    }
+    QTest::newRow("50 MB of random bytes") << random;
+    QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
+    QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
+}
+
+void TestTrainer::damagedLists()
+{
+    QFETCH(QByteArray, bytes);
+    Fixture f(bytes);
+    QVERIFY(f.load());
+    for (int key : {39, 32, 13, 35})
+        f.trainer.keyDown(key);
+    QVERIFY(f.trainer.modul().TaskCount > 0);
+    QCOMPARE(f.trainer.counter().isEmpty(), false);
 }
 
 void TestTrainer::steps_data()
