@@ -116,22 +116,20 @@ bool EditorList::preview(const QString &fileName, QString *answer)
 std::optional<QString> EditorList::editLine() const
 {
     const std::optional<Entry> entry = currentEntry();
-    if (!entry)
-        return std::nullopt;
-    return m_lines.at(entry->answer);
+    return entry ? std::optional<QString>(m_lines.at(entry->answer)) : std::nullopt;
 }
 
 std::optional<Entry> EditorList::currentEntry() const
 {
     if (m_selected < 0)
-        return std::nullopt;
+        return {};
     Entry entry;
     if (isPictureLine(m_lines.at(m_selected)))
         entry = {m_selected, m_selected + 1};
     else
         entry = {m_selected - 1, m_selected};
     if (entry.picture < 0 || entry.answer >= count())
-        return std::nullopt;
+        return {};
     return entry;
 }
 

@@ -73,7 +73,7 @@ QImage renderPicture(const ui::Picture &picture)
 {
     const QSize size = picture.size();
     if (picture.isNull() || size.isEmpty() || size.width() > 8192 || size.height() > 8192)
-        return QImage();
+        return {};
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);

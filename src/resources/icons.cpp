@@ -90,7 +90,7 @@ QImage drawIcon(const QString &name, int side)
 {
     const IconDrawing *drawing = iconDrawing(name);
     if (!drawing || side <= 0)
-        return QImage();
+        return {};
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 namespace ui {
@@ -34,7 +35,8 @@ QString resolvePictureFile(const QString &storedName, const QDir &dir)
     QString name = storedName;
     name.replace(QChar('\\'), QChar('/'));
     // A drive letter means nothing here: look for the name in the folder itself.
-    if (name.size() >= 2 && name.at(1) == QChar(':') && name.at(0).isLetter())
+    static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
+    if (driveLetter.match(name).hasMatch())
         name = name.mid(name.lastIndexOf(QChar('/')) + 1);
     QDir current = name.startsWith(QChar('/')) ? QDir::root() : dir;
     const QStringList parts = name.split(QChar('/'), Qt::SkipEmptyParts);
@@ -120,16 +122,16 @@ Picture Picture::load(const QString &path, QString *error)
     QFileInfo info(path);
     if (!info.isFile()) {
         *error = info.exists() ? QStringLiteral("keine Datei") : QStringLiteral("nicht vorhanden");
-        return Picture();
+        return {};
     }
     if (info.size() > kMaxPictureBytes) {
         *error = QStringLiteral("Datei zu groß");
-        return Picture();
+        return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();
-        return Picture();
+        return {};
     }
     return fromData(file.readAll(), error);
 }

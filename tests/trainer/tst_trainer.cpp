@@ -476,6 +476,10 @@ void TestTrainer::judging()
     QCOMPARE(f.task(), right ? 2 : 1);
     if (!right)
         QCOMPARE(f.trainer.choices(), choices);
+    // No label beyond the four.
+    f.trainer.judgeChoice(-1);
+    f.trainer.judgeChoice(4);
+    QCOMPARE(f.messages.shown().size(), 1);
 }
 
 void TestTrainer::quizWithOneTask()

@@ -28,6 +28,7 @@ private slots:
     void designFontsExist();
     void clicks_data();
     void clicks();
+    void iconsAreDistinct();
     void iconsSharpAtEveryScale_data();
     void iconsSharpAtEveryScale();
 };
@@ -232,6 +233,21 @@ void TestUi::clicks()
     QCOMPARE(count, clicks);
     // Option buttons never keep the keyboard.
     QVERIFY(QApplication::focusWidget() != target || control != "option button");
+}
+
+void TestUi::iconsAreDistinct()
+{
+    const QStringList names{"stop", "trafficlight", "start", "turnleft", "straight", "turnright", "ende", "cone",
+                            "children", "info", "edit", "bicycle", "editor/cancel", "editor/edit", "editor/new",
+                            "editor/save", "editor/copy", "editor/delete"};
+    QList<QImage> drawn;
+    for (const QString &name : names) {
+        const QImage icon = resources::drawIcon(name, 32);
+        QVERIFY2(!icon.isNull() && !drawn.contains(icon), qPrintable(name));
+        drawn.append(icon);
+    }
+    QVERIFY(resources::drawIcon("nichts", 32).isNull());
+    QVERIFY(resources::icon("nichts").isNull());
 }
 
 void TestUi::iconsSharpAtEveryScale_data()
