@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the metafile fuzzer from a build made with -DREVAZE_FUZZ=ON (clang).
 #   tests/wmf/fuzz/run_fuzz.sh BUILD_DIR [SECONDS]
-# New inputs go to BUILD_DIR/tests/wmf/fuzz/corpus, findings to .../artifacts.
+# Starts from the committed seeds/ beside this script; new inputs go to
+# BUILD_DIR/tests/wmf/fuzz/corpus, findings to .../artifacts.
 # Exit status 0: nothing found; otherwise libFuzzer's status and the artifact path in its output.
 set -eu
 build=${1:?usage: run_fuzz.sh BUILD_DIR [SECONDS]}
@@ -13,4 +14,4 @@ mkdir -p "$dir/corpus" "$dir/artifacts"
 cd "$dir"
 LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0" \
 exec nice -n 10 ./fuzz_wmf -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix=artifacts/ corpus seeds
+    -print_final_stats=1 -artifact_prefix=artifacts/ corpus "$here/seeds"
