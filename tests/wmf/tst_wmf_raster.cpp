@@ -1,65 +1,31 @@
-// The direct rasterizer and stroker checked against QPainter, which covers
-// pixels the same way (by the exact area a shape covers), and the player's
-// direct drawing checked against its QPainter drawing of the same pictures.
+// Pixels against references made another way: the direct rasterizer and
+// stroker against QPainter, which covers pixels the same way (by the exact
+// area a shape covers); the player's direct drawing against its QPainter
+// drawing of the same pictures; the sample pictures; and metafiles written
+// by other programs (Inkscape, LibreOffice) against the images independent
+// renderers make of them (see data/producers/README.md).
 #include "pictures.h"
+#include "wmf/player.h"
 #include "wmf/rasterizer.h"
 #include "wmf/stroker.h"
 #include "wmftest.h"
 
-#include <QElapsedTimer>
 #include <QPainterPath>
 
+using namespace wmftest;
 using Rule = wmf::Rasterizer::Rule;
+using Shape = QList<QPolygonF>;
 
 namespace {
 
-struct Difference {
-    int max = 0;       // largest difference of one channel
-    QPoint at;         // where it is
-    double mean = 0;   // over all channels of all pixels
-};
-
-// Keeps both images of a failed comparison for a look: their names go into the message.
-QString keep(const QImage &ours, const QImage &theirs)
+QImage canvas()
 {
-    const QString base = QDir::temp().filePath(QStringLiteral("tst_wmf_raster-%1").arg(QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))));
-    ours.save(base + QStringLiteral("-ours.png"));
-    theirs.save(base + QStringLiteral("-qpainter.png"));
-    return base;
-}
-
-Difference compare(const QImage &a, const QImage &b)
-{
-    Difference d;
-    if (a.size() != b.size()) {
-        d.max = 999;
-        return d;
-    }
-    qint64 sum = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            for (const int c : {std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))}) {
-                if (c > d.max) {
-                    d.max = c;
-                    d.at = QPoint(x, y);
-                }
-                sum += c;
-            }
-        }
-    }
-    d.mean = double(sum) / (3.0 * a.width() * a.height());
-    return d;
-}
-
-QImage canvas(QImage::Format format = QImage::Format_ARGB32_Premultiplied)
-{
-    QImage img(64, 64, format);
+    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     return img;
 }
 
-wmf::Contours contours(const QList<QPolygonF> &polys)
+wmf::Contours contours(const Shape &polys)
 {
     wmf::Contours c;
     for (const QPolygonF &p : polys) {
@@ -69,219 +35,155 @@ wmf::Contours contours(const QList<QPolygonF> &polys)
     return c;
 }
 
-QPolygonF star(QPointF centre, double r)
-{
-    QPolygonF p;
-    for (int k = 0; k < 5; ++k) {
-        const double a = -M_PI / 2 + k * 4 * M_PI / 5;
-        p << centre + QPointF(std::cos(a), std::sin(a)) * r;
-    }
-    return p;
-}
-
-QPolygonF rect(double l, double t, double r, double b, bool reversed = false)
-{
-    QPolygonF p{{l, t}, {r, t}, {r, b}, {l, b}};
-    if (reversed)
-        std::reverse(p.begin(), p.end());
-    return p;
-}
+QPolygonF rect(double l, double t, double r, double b) { return QPolygonF{{l, t}, {r, t}, {r, b}, {l, b}}; }
 
 double distanceToLine(QPointF p, const QPolygonF &line, bool closed)
 {
     double best = HUGE_VAL;
     const int n = int(line.size());
-    for (int i = 0; i < n; ++i) {
-        if (i + 1 == n && !closed)
-            break;
+    for (int i = 0; i < n - !closed; ++i) {
         const QPointF a = line[i], d = line[(i + 1) % n] - a;
         const double len2 = QPointF::dotProduct(d, d);
-        const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0.0;
-        const QPointF q = a + d * t - p;
-        best = std::min(best, std::sqrt(QPointF::dotProduct(q, q)));
+        const QPointF q = a + d * (len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0.0) - p;
+        best = std::min(best, std::hypot(q.x(), q.y()));
     }
     return best;
 }
 
 // A round pen's stroke painted by sampling each pixel near its edge 32 x 32 times.
-QImage withinDistance(const QPolygonF &line, bool closed, double radius, QImage img, QRgb colour)
+QImage withinDistance(const QPolygonF &line, bool closed, double radius, QRgb colour)
 {
+    QImage img = canvas();
     for (int y = 0; y < img.height(); ++y) {
         for (int x = 0; x < img.width(); ++x) {
             const double centre = distanceToLine(QPointF(x + 0.5, y + 0.5), line, closed);
-            double cover = centre <= radius - 1 ? 1 : centre >= radius + 1 ? 0 : -1;
-            if (cover < 0) {
+            double cover = centre <= radius - 1 ? 1 : 0;
+            if (std::abs(centre - radius) < 1) {
                 int inside = 0;
-                for (int i = 0; i < 32; ++i)
-                    for (int j = 0; j < 32; ++j)
-                        inside += distanceToLine(QPointF(x + (i + 0.5) / 32, y + (j + 0.5) / 32), line, closed) <= radius;
+                for (int i = 0; i < 32 * 32; ++i)
+                    inside += distanceToLine(QPointF(x + (i % 32 + 0.5) / 32, y + (i / 32 + 0.5) / 32), line, closed) <= radius;
                 cover = inside / 1024.0;
             }
-            const QRgb d = img.pixel(x, y);
-            auto mixChannel = [&](int s, int t) { return int(std::lround(s * cover + t * (1 - cover))); };
-            img.setPixel(x, y, qRgb(mixChannel(qRed(colour), qRed(d)), mixChannel(qGreen(colour), qGreen(d)), mixChannel(qBlue(colour), qBlue(d))));
+            auto mix = [&](int c) { return int(std::lround(255 - (255 - c) * cover)); }; // over white
+            img.setPixel(x, y, qRgb(mix(qRed(colour)), mix(qGreen(colour)), mix(qBlue(colour))));
         }
     }
     return img;
 }
 
-QImage renderInto(const QByteArray &data, QImage::Format format, double scale, double dpr = 1.0)
-{
-    return wmftest::render(data, scale, Qt::white, format, dpr).convertToFormat(QImage::Format_RGB32);
-}
+// No pixel further off than worst, and at most a share of them off by more than a little.
+#define EXPECT_CLOSE(a, b, worst, little, share)                                                               \
+    QVERIFY2(differing((a), (b), (worst)) == 0 && differing((a), (b), (little)) <= (share),                    \
+             qPrintable(QStringLiteral("%1 of the pixels off by more than %2, %3 by more than %4")              \
+                            .arg(differing((a), (b), (worst))).arg(worst).arg(differing((a), (b), (little))).arg(little)))
 
 } // namespace
+
+Q_DECLARE_METATYPE(wmf::StrokeStyle)
 
 class TestRaster : public QObject {
     Q_OBJECT
 private slots:
-    void fillMatchesQPainter_data()
+    // Fills (width 0) and strokes of outlines.
+    void matchesQPainter_data()
     {
-        QTest::addColumn<QList<QPolygonF>>("shape");
-        QTest::addColumn<bool>("winding");
-        const QList<QPolygonF> triangle{{{5.3, 4.7}, {50.2, 10.1}, {20.6, 58.9}}};
-        QTest::newRow("triangle") << triangle << false;
-        QTest::newRow("star, alternate") << QList<QPolygonF>{star({32, 32}, 28)} << false;
-        QTest::newRow("star, winding") << QList<QPolygonF>{star({32, 32}, 28)} << true;
-        QTest::newRow("frame, alternate") << QList<QPolygonF>{rect(4, 4, 60, 60), rect(20.5, 20.5, 40.5, 40.5)} << false;
-        QTest::newRow("frame, winding, hole turned back")
-            << QList<QPolygonF>{rect(4, 4, 60, 60), rect(20.5, 20.5, 40.5, 40.5, true)} << true;
-        QTest::newRow("overlap, winding") << QList<QPolygonF>{rect(4, 4, 40, 40), rect(20.5, 20.5, 60.5, 60.5)} << true;
-        QTest::newRow("fractional rectangle") << QList<QPolygonF>{rect(10.25, 10.5, 40.75, 30.25)} << false;
-        QTest::newRow("sliver") << QList<QPolygonF>{{{10, 10}, {10.3, 10}, {10.3, 50}}} << false;
-        QTest::newRow("from outside top left") << QList<QPolygonF>{{{-30, -20}, {40, 5}, {10, 70}}} << false;
-        QTest::newRow("past right and bottom") << QList<QPolygonF>{{{30, 30}, {200, 40}, {50, 300}}} << false;
-        QTest::newRow("wider than the image") << QList<QPolygonF>{{{-500, 10}, {600, 20}, {-400, 50}}} << false;
-        QTest::newRow("shallow edges") << QList<QPolygonF>{{{0, 30}, {64, 31.5}, {64, 34}, {0, 32.2}}} << false;
-    }
-    void fillMatchesQPainter()
-    {
-        QFETCH(QList<QPolygonF>, shape);
-        QFETCH(bool, winding);
-        QImage ours = canvas(), theirs = canvas();
-        wmf::Rasterizer r;
-        r.fill(ours, contours(shape), winding ? Rule::NonZero : Rule::EvenOdd, qRgb(200, 30, 90));
-        QPainterPath path;
-        for (const QPolygonF &p : shape) {
-            path.addPolygon(p);
-            path.closeSubpath();
-        }
-        path.setFillRule(winding ? Qt::WindingFill : Qt::OddEvenFill);
-        QPainter p(&theirs);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.fillPath(path, QColor(200, 30, 90));
-        p.end();
-        const Difference d = compare(ours, theirs);
-        QVERIFY2(d.max <= 8, qPrintable(QStringLiteral("max difference %1").arg(d.max)));
-        QVERIFY2(d.mean < 0.1, qPrintable(QStringLiteral("mean difference %1").arg(d.mean)));
-    }
-
-    void strokeMatchesQPainter_data()
-    {
-        QTest::addColumn<QPolygonF>("line");
-        QTest::addColumn<bool>("closed");
-        QTest::addColumn<double>("width");
-        QTest::addColumn<int>("cap");
-        QTest::addColumn<int>("join");
+        QTest::addColumn<Shape>("shape");
+        QTest::addColumn<bool>("windingOrClosed");
+        QTest::addColumn<wmf::StrokeStyle>("pen"); // width 0: a fill
+        auto fill = [](const char *name, const Shape &shape, bool winding = false) {
+            QTest::newRow(name) << shape << winding << wmf::StrokeStyle{0, Qt::FlatCap, Qt::BevelJoin, 10};
+        };
+        fill("triangle", {{{5.3, 4.7}, {50.2, 10.1}, {20.6, 58.9}}});
+        const QPolygonF star{{32, 4}, {48.46, 54.65}, {5.37, 23.35}, {58.63, 23.35}, {15.54, 54.65}};
+        fill("star, alternate", {star});
+        fill("star, winding", {star}, true);
+        fill("frame, alternate", {rect(4, 4, 60, 60), rect(20.5, 20.5, 40.5, 40.5)});
+        fill("frame, winding, hole turned back", {rect(4, 4, 60, 60), rect(20.5, 40.5, 40.5, 20.5)}, true);
+        fill("overlap, winding", {rect(4, 4, 40, 40), rect(20.5, 20.5, 60.5, 60.5)}, true);
+        fill("fractional rectangle", {rect(10.25, 10.5, 40.75, 30.25)});
+        fill("sliver", {{{10, 10}, {10.3, 10}, {10.3, 50}}});
+        fill("from outside top left", {{{-30, -20}, {40, 5}, {10, 70}}});
+        fill("past right and bottom", {{{30, 30}, {200, 40}, {50, 300}}});
+        fill("wider than the image", {{{-500, 10}, {600, 20}, {-400, 50}}});
+        fill("shallow edges", {{{0, 30}, {64, 31.5}, {64, 34}, {0, 32.2}}});
+        auto stroke = [](const char *name, const QPolygonF &line, bool closed, double width, Qt::PenCapStyle cap,
+                         Qt::PenJoinStyle join) { QTest::newRow(name) << Shape{line} << closed << wmf::StrokeStyle{width, cap, join, 10}; };
         const QPolygonF zigzag{{8, 50}, {20, 12}, {32, 50}, {44, 12}, {56, 50}};
-        const QPolygonF bend{{8, 40}, {30, 40.5}, {56, 10}};
         QPolygonF circle;
         for (int k = 0; k < 40; ++k)
             circle << QPointF(32, 32) + QPointF(std::cos(k * M_PI / 20), std::sin(k * M_PI / 20)) * 22;
-        QTest::newRow("zigzag, round") << zigzag << false << 6.0 << int(Qt::RoundCap) << int(Qt::RoundJoin);
-        QTest::newRow("zigzag, bevel, flat") << zigzag << false << 5.0 << int(Qt::FlatCap) << int(Qt::BevelJoin);
-        QTest::newRow("bend, miter, square") << bend << false << 7.0 << int(Qt::SquareCap) << int(Qt::MiterJoin);
-        QTest::newRow("square, miter") << rect(12.5, 12.5, 50.5, 44.5) << true << 1.5 << int(Qt::SquareCap) << int(Qt::MiterJoin);
-        QTest::newRow("square, round, wide") << rect(14, 14, 50, 50) << true << 9.0 << int(Qt::RoundCap) << int(Qt::RoundJoin);
-        QTest::newRow("circle of short segments") << circle << true << 4.0 << int(Qt::RoundCap) << int(Qt::RoundJoin);
-        QTest::newRow("circle, pen wider than its radius") << circle << true << 30.0 << int(Qt::RoundCap) << int(Qt::RoundJoin);
-        QTest::newRow("there and back") << QPolygonF{{10, 30}, {50, 30}, {20, 30}} << false << 6.0 << int(Qt::RoundCap) << int(Qt::RoundJoin);
-        QTest::newRow("repeated points") << QPolygonF{{10, 10}, {10, 10}, {40, 50}, {40, 50}} << false << 5.0 << int(Qt::SquareCap) << int(Qt::RoundJoin);
+        const auto round = Qt::RoundCap, flat = Qt::FlatCap, square = Qt::SquareCap;
+        stroke("zigzag, round", zigzag, false, 6, round, Qt::RoundJoin);
+        stroke("zigzag, bevel, flat", zigzag, false, 5, flat, Qt::BevelJoin);
+        stroke("bend, miter, square", {{8, 40}, {30, 40.5}, {56, 10}}, false, 7, square, Qt::MiterJoin);
+        stroke("square, miter", rect(12.5, 12.5, 50.5, 44.5), true, 1.5, square, Qt::MiterJoin);
+        stroke("square, round, wide", rect(14, 14, 50, 50), true, 9, round, Qt::RoundJoin);
+        stroke("circle of short segments", circle, true, 4, round, Qt::RoundJoin);
+        stroke("circle, pen wider than its radius", circle, true, 30, round, Qt::RoundJoin);
+        stroke("there and back", {{10, 30}, {50, 30}, {20, 30}}, false, 6, round, Qt::RoundJoin);
+        stroke("repeated points", {{10, 10}, {10, 10}, {40, 50}, {40, 50}}, false, 5, square, Qt::RoundJoin);
     }
-    void strokeMatchesQPainter()
+
+    void matchesQPainter()
     {
-        QFETCH(QPolygonF, line);
-        QFETCH(bool, closed);
-        QFETCH(double, width);
-        QFETCH(int, cap);
-        QFETCH(int, join);
-        wmf::StrokeStyle style;
-        style.width = width;
-        style.cap = Qt::PenCapStyle(cap);
-        style.join = Qt::PenJoinStyle(join);
-        wmf::Contours pieces;
-        wmf::strokePolyline(line.constData(), int(line.size()), closed, style, pieces);
+        QFETCH(Shape, shape);
+        QFETCH(bool, windingOrClosed);
+        QFETCH(wmf::StrokeStyle, pen);
+        const double width = pen.width;
+        const QRgb colour = qRgb(200, 30, 90);
         QImage ours = canvas(), theirs = canvas();
-        wmf::Rasterizer().fill(ours, pieces, Rule::NonZero, qRgb(0, 0, 120));
         QPainterPath path;
-        path.addPolygon(line);
-        if (closed)
-            path.closeSubpath();
-        if (style.cap == Qt::RoundCap && style.join == Qt::RoundJoin) {
-            // Exactly the points within half the width of the line.
-            theirs = withinDistance(line, closed, width / 2, theirs, qRgb(0, 0, 120));
-        } else {
-            // QPainter's own stroke overlaps itself at inner corners, where
-            // the overlap darkens edge pixels; its merged outline is exact.
-            QPainterPathStroker stroker(QPen(Qt::black, width, Qt::SolidLine, style.cap, style.join));
-            QPainter p(&theirs);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.fillPath(stroker.createStroke(path).simplified(), QColor(0, 0, 120));
+        for (const QPolygonF &p : shape) {
+            path.addPolygon(p);
+            if (width == 0 || windingOrClosed)
+                path.closeSubpath();
         }
-        // Joins are approximated within a twentieth of a pixel.
-        const Difference d = compare(ours, theirs);
-        QVERIFY2(d.max <= 40, qPrintable(QStringLiteral("max difference %1 at %2, %3, see %4").arg(d.max).arg(d.at.x()).arg(d.at.y()).arg(keep(ours, theirs))));
-        QVERIFY2(d.mean < 0.5, qPrintable(QStringLiteral("mean difference %1").arg(d.mean)));
+        QPainter p(&theirs);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (width == 0) {
+            wmf::Rasterizer().fill(ours, contours(shape), windingOrClosed ? Rule::NonZero : Rule::EvenOdd, colour);
+            path.setFillRule(windingOrClosed ? Qt::WindingFill : Qt::OddEvenFill);
+            p.fillPath(path, QColor(colour));
+            p.end();
+            EXPECT_CLOSE(ours, theirs, 8, 4, 0.0);
+            return;
+        }
+        wmf::Contours pieces;
+        wmf::strokePolyline(shape[0].constData(), int(shape[0].size()), windingOrClosed, pen, pieces);
+        wmf::Rasterizer().fill(ours, pieces, Rule::NonZero, colour);
+        if (pen.cap == Qt::RoundCap && pen.join == Qt::RoundJoin) {
+            p.end(); // exactly the points within half the width of the line
+            theirs = withinDistance(shape[0], windingOrClosed, width / 2, colour);
+        } else { // QPainter's own stroke overlaps itself at inner corners; its merged outline is exact
+            QPainterPathStroker stroker(QPen(Qt::black, width, Qt::SolidLine, pen.cap, pen.join));
+            p.fillPath(stroker.createStroke(path).simplified(), QColor(colour));
+            p.end();
+        }
+        EXPECT_CLOSE(ours, theirs, 40, 4, 0.01); // joins are approximated within a twentieth of a pixel
     }
 
-    void clipKeepsPixelsOutside()
+    // Hostile outlines finish without harm (the test's time limit catches a hang).
+    void hostileOutlines_data()
     {
-        QImage whole = canvas(), clipped = canvas();
-        const wmf::Contours disc = contours({star({32, 32}, 30)});
-        wmf::Rasterizer r;
-        r.fill(whole, disc, Rule::NonZero, qRgb(0, 128, 0));
-        const std::vector<QRect> clip{QRect(0, 0, 20, 64), QRect(40, 30, 24, 10)};
-        r.setClip(clip);
-        r.fill(clipped, disc, Rule::NonZero, qRgb(0, 128, 0));
-        for (int y = 0; y < 64; ++y) {
-            for (int x = 0; x < 64; ++x) {
-                const bool inside = std::any_of(clip.begin(), clip.end(), [&](const QRect &c) { return c.contains(x, y); });
-                const QRgb expected = inside ? whole.pixel(x, y) : qRgb(255, 255, 255);
-                QVERIFY2(clipped.pixel(x, y) == expected, qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
-            }
-        }
-        r.setClip({});
-        QImage none = canvas();
-        r.fill(none, disc, Rule::NonZero, qRgb(0, 0, 0));
-        QCOMPARE(none, canvas());
-    }
-
-    void hostileOutlinesFinish_data()
-    {
-        QTest::addColumn<QList<QPolygonF>>("shape");
+        QTest::addColumn<Shape>("shape");
         QPolygonF zigzag; // as many sharp corners as a record can hold, in one pixel
         for (int i = 0; i < 65535; ++i)
             zigzag << QPointF(20 + (i % 2) * 0.9, 20 + (i % 3) * 0.4);
-        QTest::newRow("65535 corners in one pixel") << QList<QPolygonF>{zigzag};
-        QTest::newRow("a million edges in one pixel") << QList<QPolygonF>(16, zigzag);
-        QTest::newRow("not a number") << QList<QPolygonF>{{{qQNaN(), 5}, {40, 40}, {5, qInf()}, {10, 50}}};
-        QTest::newRow("astronomic") << QList<QPolygonF>{{{-1e300, -1e300}, {1e300, 0}, {0, 1e300}}};
-        QTest::newRow("empty contour") << QList<QPolygonF>{QPolygonF()};
+        QTest::newRow("65535 corners in one pixel") << Shape{zigzag};
+        QTest::newRow("a million edges in one pixel") << Shape(16, zigzag);
+        QTest::newRow("not a number") << Shape{{{qQNaN(), 5}, {40, 40}, {5, qInf()}, {10, 50}}};
+        QTest::newRow("finite, then not a number") << Shape{{{10, 10}, {40, qQNaN()}, {20, 50}}};
+        QTest::newRow("astronomic") << Shape{{{-1e300, -1e300}, {1e300, 0}, {0, 1e300}}};
+        QTest::newRow("empty contour") << Shape{QPolygonF()};
     }
-    void hostileOutlinesFinish()
+    void hostileOutlines()
     {
-        QFETCH(QList<QPolygonF>, shape);
+        QFETCH(Shape, shape);
         QImage img = canvas();
-        QElapsedTimer timer;
-        timer.start();
         wmf::Rasterizer().fill(img, contours(shape), Rule::NonZero, qRgb(0, 0, 0));
-        QVERIFY(timer.elapsed() < 1000);
-        if (shape.size() == 1) {
-            wmf::Contours pieces;
-            wmf::strokePolyline(shape[0].constData(), int(shape[0].size()), false, wmf::StrokeStyle{3, Qt::RoundCap, Qt::RoundJoin, 10}, pieces);
-            wmf::Rasterizer().fill(img, pieces, Rule::NonZero, qRgb(0, 0, 0));
-            QVERIFY(timer.elapsed() < 1000);
-        }
+        wmf::Contours pieces;
+        wmf::strokePolyline(shape[0].constData(), int(shape[0].size()), false, {3, Qt::RoundCap, Qt::RoundJoin, 10}, pieces);
+        wmf::Rasterizer().fill(img, pieces, Rule::NonZero, qRgb(0, 0, 0));
     }
 
     // The player draws solid shapes straight into premultiplied images and
@@ -296,7 +198,7 @@ private slots:
         QTest::newRow("clip art") << samples::clipArt() << 1.0 << 1.0;
         QTest::newRow("clip art, scaled") << samples::clipArt() << 2.0 << 1.0;
         QTest::newRow("clip art, dense screen") << samples::clipArt() << 1.0 << 1.5;
-        wmf::Writer w = wmftest::pixelWriter(60, 60);
+        wmf::Writer w = pixelWriter(60, 60);
         w.selectObject(w.createBrush(0, QColor(250, 0, 0)));
         w.selectObject(w.createPen(0, 6, QColor(0, 0, 200)));
         w.setPolyFillMode(2);
@@ -311,12 +213,9 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(double, scale);
         QFETCH(double, dpr);
-        const QImage direct = renderInto(data, QImage::Format_ARGB32_Premultiplied, scale, dpr);
-        const QImage painted = renderInto(data, QImage::Format_ARGB32, scale, dpr);
-        QVERIFY(!direct.isNull());
-        const Difference d = compare(direct, painted);
-        QVERIFY2(d.max <= 100, qPrintable(QStringLiteral("max difference %1 at %2, %3, see %4").arg(d.max).arg(d.at.x()).arg(d.at.y()).arg(keep(direct, painted))));
-        QVERIFY2(d.mean < 0.3, qPrintable(QStringLiteral("mean difference %1, see %2").arg(d.mean).arg(keep(direct, painted))));
+        const QImage direct = render(data, scale, QImage::Format_ARGB32_Premultiplied, dpr);
+        const QImage painted = render(data, scale, QImage::Format_ARGB32, dpr);
+        EXPECT_CLOSE(direct.convertToFormat(QImage::Format_RGB32), painted.convertToFormat(QImage::Format_RGB32), 100, 16, 0.01);
     }
 
     // With a copy of the image taken while painting, drawing straight into
@@ -333,8 +232,76 @@ private slots:
         const QImage copy = img;
         mf.render(p);
         p.end();
-        const Difference d = compare(img.convertToFormat(QImage::Format_RGB32), renderInto(data, QImage::Format_ARGB32_Premultiplied, 1.0));
-        QVERIFY2(d.max <= 100 && d.mean < 0.3, qPrintable(QStringLiteral("max %1, mean %2").arg(d.max).arg(d.mean)));
+        EXPECT_CLOSE(img, render(data), 100, 16, 0.01);
+    }
+
+    void samples_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("data");
+        for (const samples::Picture &p : samples::pictures())
+            QTest::newRow(qPrintable(p.fileName)) << p.fileName << p.data;
+    }
+
+    // Committed as generated, fully understood, and drawn all over in many colours.
+    void samples()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, data);
+        QCOMPARE(readFile(sourcePath(QStringLiteral("samples/") + name)), data);
+        wmf::ParsedMetafile mf;
+        QString error;
+        QVERIFY2(wmf::Parser::parse(data, &mf, &error), qPrintable(error));
+        QVERIFY(mf.placeable.present && mf.warnings.isEmpty());
+        const QSize natural = wmf::computeFrame(mf).natural;
+        QVERIFY(natural.width() >= 250 && natural.width() <= 320 && natural.height() >= 250 && natural.height() <= 440);
+        QImage img(natural, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        wmf::Player player(mf, p);
+        player.play();
+        p.end();
+        QCOMPARE(player.stats().unknown, 0);
+        QCOMPARE(player.stats().invalid, 0);
+        QSet<QRgb> colours;
+        for (int y = 0; y < img.height(); y += 3)
+            for (int x = 0; x < img.width(); x += 3)
+                colours.insert(qAlpha(img.pixel(x, y)) ? img.pixel(x, y) & 0xF0F0F0 : 1); // 1: a pixel left empty
+        QVERIFY(!colours.contains(1) && colours.size() >= 6);
+    }
+
+    void producers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("limit"); // share of pixels that differ clearly
+        // Shapes, lines and arcs: only anti-aliased edges may differ.
+        for (const char *name : {"01_shapes.inkscape", "01_shapes.libreoffice", "03_strokes.libreoffice",
+                                 "09_clip_transforms.libreoffice", "10_scene_house.inkscape", "10_scene_house.libreoffice",
+                                 "11_scene_fruit.inkscape", "12_arcs.inkscape", "12_arcs.libreoffice"})
+            QTest::newRow(name) << QString::fromLatin1(name) << 0.005;
+        // Inkscape's reader dashes the wide dashed pens that GDI, and this
+        // player, draw solid: those lines are the 1.2 % that differ.
+        QTest::newRow("03_strokes.inkscape") << QStringLiteral("03_strokes.inkscape") << 0.013;
+        // Text: the same fonts, but each renderer hints and places glyphs its
+        // own way. A wrong typeface makes about a tenth of these pixels differ.
+        for (const char *name : {"04_text_fonts.libreoffice", "05_text_rotated_umlaut.inkscape-text",
+                                 "05_text_rotated_umlaut.libreoffice"})
+            QTest::newRow(name) << QString::fromLatin1(name) << 0.06;
+    }
+
+    void producers()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, limit);
+        const QString dir = sourcePath(QStringLiteral("tests/wmf/data/producers/"));
+        const QImage reference(dir + QStringLiteral("reference/") + name + QStringLiteral(".png"));
+        QVERIFY(!reference.isNull());
+        QImage onWhite(reference.size(), QImage::Format_RGB32);
+        onWhite.fill(Qt::white);
+        QPainter(&onWhite).drawImage(0, 0, reference);
+        const double share = differing(render(readFile(dir + name + QStringLiteral(".wmf"))), onWhite, 63);
+        qInfo("%s: %.3f %% of the pixels differ clearly", qPrintable(name), 100 * share);
+        QVERIFY2(share <= limit, qPrintable(QStringLiteral("%1 % differ").arg(100 * share))); // 100 %: sizes differ
     }
 };
 

@@ -4,81 +4,52 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-Run wmfrender(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(WMFRENDER), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-QString producer(const char *name)
-{
-    return qEnvironmentVariable("REVAZE_SOURCE_DIR", QStringLiteral(REVAZE_SOURCE_DIR_FALLBACK))
-           + QStringLiteral("/tests/wmf/data/producers/") + QLatin1String(name);
-}
-
-} // namespace
+using namespace wmftest;
 
 class TestWmfrender : public QObject {
     Q_OBJECT
 private slots:
-    void badUsage_data()
+    void runs_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("nothing") << QStringList();
-        QTest::newRow("one file") << QStringList{QStringLiteral("a.wmf")};
-        QTest::newRow("scale without a number") << QStringList{QStringLiteral("a.wmf"), QStringLiteral("b.png"), QStringLiteral("--scale")};
-        QTest::newRow("scale zero") << QStringList{QStringLiteral("a.wmf"), QStringLiteral("b.png"), QStringLiteral("--scale"), QStringLiteral("0")};
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--colour"), QStringLiteral("a.wmf"), QStringLiteral("b.png")};
-    }
-    void badUsage()
-    {
-        QFETCH(QStringList, args);
-        const Run r = wmfrender(args);
-        QCOMPARE(r.status, 2);
-        QVERIFY(r.err.contains(QLatin1String("usage: wmfrender")));
+        QTest::addColumn<QString>("args"); // HOUSE: a LibreOffice drawing, PNG: a PNG named .wmf, OUT: a new file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // a pattern that standard output or error must match
+        QTest::addColumn<QSize>("outSize");
+        const QString usage = QStringLiteral("^usage: wmfrender");
+        QTest::newRow("nothing") << "" << 2 << usage << QSize();
+        QTest::newRow("one file") << "a.wmf" << 2 << usage << QSize();
+        QTest::newRow("scale without a number") << "a.wmf b.png --scale" << 2 << usage << QSize();
+        QTest::newRow("scale zero") << "a.wmf b.png --scale 0" << 2 << usage << QSize();
+        QTest::newRow("unknown option") << "--colour a.wmf b.png" << 2 << usage << QSize();
+        QTest::newRow("not a metafile") << "PNG OUT" << 1 << "bild.wmf: not a metafile" << QSize();
+        QTest::newRow("info on not a metafile") << "--info PNG" << 1 << "bild.wmf" << QSize();
+        QTest::newRow("natural size times scale") << "HOUSE OUT --scale 2" << 0 << "" << QSize(446 * 2, 326 * 2);
+        QTest::newRow("info") << "--info HOUSE" << 0
+                              << "natural size: 446 x 326 px\nrecords: 2097 \\(plus META_EOF\\)\n(.*\n)*"
+                                 "  META_ESCAPE \\(comment: embedded EMF\\) +8\n(.*\n)*  META_POLYPOLYGON +205\n"
+                              << QSize();
     }
 
-    void notAMetafile()
+    void runs()
     {
+        QFETCH(QString, args);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QSize, outSize);
         QTemporaryDir dir;
-        const QString png = dir.filePath(QStringLiteral("bild.wmf"));
-        QImage(4, 4, QImage::Format_RGB32).save(png, "PNG"); // a PNG renamed to .wmf
-        const Run r = wmfrender({png, dir.filePath(QStringLiteral("out.png"))});
-        QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.contains(QLatin1String("not a metafile")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.png"))));
-        QCOMPARE(wmfrender({QStringLiteral("--info"), png}).status, 1);
-    }
-
-    void rendersAtNaturalSizeTimesScale()
-    {
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("haus.png"));
-        const Run r = wmfrender({producer("10_scene_house.libreoffice.wmf"), out, QStringLiteral("--scale"), QStringLiteral("2")});
-        QCOMPARE(r.status, 0);
-        const QImage img(out);
-        QCOMPARE(img.size(), QSize(446 * 2, 326 * 2));
-        QCOMPARE(QImage(producer("reference/10_scene_house.libreoffice.png")).size(), QSize(446, 326));
-    }
-
-    void infoCountsRecords()
-    {
-        const Run r = wmfrender({QStringLiteral("--info"), producer("10_scene_house.libreoffice.wmf")});
-        QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.contains(QLatin1String("natural size: 446 x 326 px")), qPrintable(r.out));
-        QVERIFY(r.out.contains(QLatin1String("records: 2097 (plus META_EOF)")));
-        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("META_POLYPOLYGON +205\n"))));
-        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("META_ESCAPE \\(comment: embedded EMF\\) +8\n"))));
+        const QString png = dir.filePath(QStringLiteral("bild.wmf")), out = dir.filePath(QStringLiteral("out.png"));
+        QImage(4, 4, QImage::Format_RGB32).save(png, "PNG");
+        const QString house = sourcePath(QStringLiteral("tests/wmf/data/producers/10_scene_house.libreoffice.wmf"));
+        QStringList list = args.split(' ', Qt::SkipEmptyParts);
+        list.replaceInStrings(QRegularExpression("^HOUSE$"), house).replaceInStrings(QRegularExpression("^PNG$"), png);
+        QProcess p;
+        p.start(QStringLiteral(WMFRENDER), list.replaceInStrings(QRegularExpression("^OUT$"), out));
+        QVERIFY(p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), status);
+        const QString text = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        QVERIFY2(text.contains(QRegularExpression(output, QRegularExpression::MultilineOption)), qPrintable(text));
+        const QImage written(out);
+        QCOMPARE(written.isNull() ? QSize() : written.size(), outSize);
     }
 };
 
