@@ -53,76 +53,72 @@ void key(const QString &name)
 class TestRealWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void keysDriveTheProgram();
-    void endsWithoutTaskList();
-};
-
-void TestRealWindow::initTestCase()
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QFAIL("needs the X server that scripts/test.sh starts");
-    QVERIFY(!QStandardPaths::findExecutable("xdotool").isEmpty());
-}
-
-void TestRealWindow::keysDriveTheProgram()
-{
-    testing::TaskFolder folder;
-    QByteArray list;
-    for (int k = 1; k <= 3; ++k) {
-        testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
-        list += "P" + QByteArray::number(k) + ".WMF\r\nWort " + QByteArray::number(k) + "\r\n";
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QFAIL("needs the X server that scripts/test.sh starts");
+        QVERIFY(!QStandardPaths::findExecutable("xdotool").isEmpty());
     }
-    folder.write("REVAZE.INI", list);
-    QProcess program;
-    program.setWorkingDirectory(folder.path());
-    program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
-    QVERIFY(program.waitForStarted());
 
-    // The learning-mode notice comes over the main window; Return closes it for good.
-    QVERIFY(waitForWindow("O n d r e l"));
-    QVERIFY(waitForActive("Revaze"));
-    key("Return");
-    QVERIFY(waitForWindow("Revaze", false));
-    QTest::qWait(500);
-    QVERIFY2(waitForWindow("Revaze", false, 500), "the notice came back");
+    void keysDriveTheProgram()
+    {
+        testing::TaskFolder folder;
+        QByteArray list;
+        for (int k = 1; k <= 3; ++k) {
+            testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
+            list += "P" + QByteArray::number(k) + ".WMF\r\nWort " + QByteArray::number(k) + "\r\n";
+        }
+        folder.write("REVAZE.INI", list);
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+        QVERIFY(program.waitForStarted());
 
-    for (const char *k : {"Right", "Left", "space", "Home", "End"})
-        key(k);
-    QCOMPARE(program.state(), QProcess::Running);
-    QVERIFY(waitForWindow("Revaze", false, 500));
-    QVERIFY(waitForActive("O n d r e l"));
+        // The learning-mode notice comes over the main window; Return closes it for good.
+        QVERIFY(waitForWindow("O n d r e l"));
+        QVERIFY(waitForActive("Revaze"));
+        key("Return");
+        QVERIFY(waitForWindow("Revaze", false));
+        QTest::qWait(500);
+        QVERIFY2(waitForWindow("Revaze", false, 500), "the notice came back");
 
-    // Esc asks; Return takes the default, Nein.
-    key("Escape");
-    QVERIFY(waitForActive("Ridoziruvirer"));
-    key("Return");
-    QVERIFY(waitForWindow("Ridoziruvirer", false));
-    QCOMPARE(program.state(), QProcess::Running);
+        for (const char *k : {"Right", "Left", "space", "Home", "End"})
+            key(k);
+        QCOMPARE(program.state(), QProcess::Running);
+        QVERIFY(waitForWindow("Revaze", false, 500));
+        QVERIFY(waitForActive("O n d r e l"));
 
-    // Esc, then "j" for Ja: the program ends.
-    QVERIFY(waitForActive("O n d r e l"));
-    key("Escape");
-    QVERIFY(waitForActive("Ridoziruvirer"));
-    key("j");
-    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-}
+        // Esc asks; Return takes the default, Nein.
+        key("Escape");
+        QVERIFY(waitForActive("Ridoziruvirer"));
+        key("Return");
+        QVERIFY(waitForWindow("Ridoziruvirer", false));
+        QCOMPARE(program.state(), QProcess::Running);
 
-void TestRealWindow::endsWithoutTaskList()
-{
-    testing::TaskFolder folder;
-    QProcess program;
-    program.setWorkingDirectory(folder.path());
-    program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
-    QVERIFY(program.waitForStarted());
-    QVERIFY(waitForActive("REVAZE.INI"));
-    QVERIFY(!waitForWindow("O n d r e l", true, 300));
-    key("Return");
-    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(program.exitCode(), 0);
-}
+        // Esc, then "j" for Ja: the program ends.
+        QVERIFY(waitForActive("O n d r e l"));
+        key("Escape");
+        QVERIFY(waitForActive("Ridoziruvirer"));
+        key("j");
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    void endsWithoutTaskList()
+    {
+        testing::TaskFolder folder;
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+        QVERIFY(program.waitForStarted());
+        QVERIFY(waitForActive("REVAZE.INI"));
+        QVERIFY(!waitForWindow("O n d r e l", true, 300));
+        key("Return");
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(program.exitCode(), 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRealWindow)
 #include "tst_realwindow.moc"

@@ -76,193 +76,182 @@ struct Window {
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithListAndPreview();
-    void fileStaysSelected_data();
-    void fileStaysSelected();
-    void enterByKeyboard_data();
-    void enterByKeyboard();
-    void everyByteSurvivesTypingEditAndSave();
-    void doubleClickIsOneClick_data();
-    void doubleClickIsOneClick();
-    void copyToClipboard();
-    void openedAndClosedFromMainWindow();
-};
-
-void TestForm3::opensWithListAndPreview()
-{
-    Window w(kTwoPictures);
-    QCOMPARE(w.lines(), (QStringList{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum"}));
-    QCOMPARE(w.selectedFiles(), QList<int>{0});
-    QCOMPARE(w.preview(), QString("Baum"));
-    QVERIFY(!w.control<ui::PictureBox>("Bild3")->picture().isNull());
-    QVERIFY(w.control("Text1")->isVisible());
-    QVERIFY(w.control("Befehl1")->isHidden());
-    QVERIFY(w.messages.shown().isEmpty());
-    // The mouse and the keys move the preview and the current entry.
-    w.clickFile(1);
-    QCOMPARE(w.preview(), QString("Haus"));
-    testing::keyTo(&w.form, Qt::Key_Home);
-    QCOMPARE(w.preview(), QString("Baum"));
-    testing::keyTo(&w.form, Qt::Key_End);
-    QCOMPARE(w.preview(), QString("Haus"));
-    QCOMPARE(w.control<QListView>("Liste1")->selectionModel()->selectedRows().first().row(), 0);
-}
-
-void TestForm3::fileStaysSelected_data()
-{
-    QTest::addColumn<QString>("gesture");
-    QTest::newRow("ctrl+click on the selected entry") << "ctrl+click";
-    QTest::newRow("ctrl+space") << "ctrl+space";
-    QTest::newRow("click below the entries") << "below";
-    QTest::newRow("ctrl+click below the entries") << "ctrl+below";
-}
-
-void TestForm3::fileStaysSelected()
-{
-    QFETCH(QString, gesture);
-    Window w(kTwoPictures);
-    auto *list = w.control<QListWidget>("Datei1");
-    w.clickFile(1);
-    QCOMPARE(QApplication::focusWidget(), list);
-    const QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 3);
-    if (gesture == "ctrl+click")
-        testing::clickAt(list->viewport(), list->visualItemRect(list->item(1)).center(), Qt::ControlModifier);
-    else if (gesture == "ctrl+space")
-        testing::keyTo(&w.form, Qt::Key_Space, Qt::ControlModifier);
-    else
-        testing::clickAt(list->viewport(), below, gesture == "below" ? Qt::NoModifier : Qt::ControlModifier);
-    QCOMPARE(w.selectedFiles(), QList<int>{1});
-    QCOMPARE(w.preview(), QString("Haus"));
-    QVERIFY(!w.control<ui::PictureBox>("Bild3")->picture().isNull());
-    testing::clickOn(w.control("Bild4"));
-    QCOMPARE(w.text(), QString("Haus"));
-}
-
-void TestForm3::enterByKeyboard_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Return") << int(Qt::Key_Return);
-    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
-    QTest::newRow("Space") << int(Qt::Key_Space);
-}
-
-void TestForm3::enterByKeyboard()
-{
-    QFETCH(int, key);
-    Window w(kTwoPictures);
-    w.clickFile(1);
-    testing::clickOn(w.control("Bild6"));
-    QVERIFY(w.control("Befehl1")->isVisible());
-    QCOMPARE(w.preview(), QString());
-    testing::typeText(&w.form, "Der Hund\nbellt");
-    w.messages.answer({Answer::Yes, Answer::Yes});
-    w.pressEingabe(Qt::Key(key));
-    // The button is pressed once, not also by the window or a second key handler.
-    QCOMPARE(w.messages.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"}));
-    QCOMPARE(w.previewWhileAsked.first(), QString("Der Hund\rbellt"));
-    QCOMPARE(w.folder.read("REVAZE.INI"), kTwoPictures + "HAUS.WMF\r\nDer Hund@bellt\r\n");
-    QCOMPARE(w.lines().size(), 6);
-    QCOMPARE(w.preview(), QString("Der Hund\rbellt"));
-    for (const char *name : {"Text1", "Befehl1", "Label4"})
-        QVERIFY(w.control(name)->isHidden());
-    // With the entry closed, "Editieren" still fills the text, and "Neue Eingabe" opens it again.
-    testing::clickOn(w.control("Bild4"));
-    QCOMPARE(w.text(), QString("Der Hund@bellt"));
-    testing::clickOn(w.control("Bild6"));
-    QCOMPARE(w.text(), QString());
-    QVERIFY(w.control("Label4")->isVisible());
-}
-
-void TestForm3::everyByteSurvivesTypingEditAndSave()
-{
-    // Every byte a line can hold (not CR, which ends it, nor LF, which typed text drops).
-    QByteArray answer;
-    for (int b = 1; b < 256; ++b) {
-        if (b != '\r' && b != '\n')
-            answer += char(b);
+    void opensWithListAndPreview()
+    {
+        Window w(kTwoPictures);
+        QCOMPARE(w.lines(), (QStringList{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum"}));
+        QCOMPARE(w.selectedFiles(), QList<int>{0});
+        QCOMPARE(w.preview(), QString("Baum"));
+        QVERIFY(!w.control<ui::PictureBox>("Bild3")->picture().isNull());
+        QVERIFY(w.control("Text1")->isVisible());
+        QVERIFY(w.control("Befehl1")->isHidden());
+        QVERIFY(w.messages.shown().isEmpty());
+        // The mouse and the keys move the preview and the current entry.
+        w.clickFile(1);
+        QCOMPARE(w.preview(), QString("Haus"));
+        testing::keyTo(&w.form, Qt::Key_Home);
+        QCOMPARE(w.preview(), QString("Baum"));
+        testing::keyTo(&w.form, Qt::Key_End);
+        QCOMPARE(w.preview(), QString("Haus"));
+        QCOMPARE(w.control<QListView>("Liste1")->selectionModel()->selectedRows().first().row(), 0);
     }
-    Window w("HAUS.WMF\r\n" + answer + "\r\n", {"HAUS.WMF"});
-    testing::clickOn(w.control("Bild6"));
-    testing::clickOn(w.control("Bild4"));
-    testing::clickOn(w.control("Text1"));
-    w.messages.answer({Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes});
-    w.pressEingabe();
-    QCOMPARE(w.folder.read("REVAZE.INI"), "HAUS.WMF\r\n" + answer + "\r\nHAUS.WMF\r\n" + answer + "\r\n");
-    // Typed: a no-break space is AltGr+Space on a German keyboard.
-    testing::clickOn(w.control("Bild6"));
-    testing::typeTo(&w.form, Qt::Key_D, "D");
-    testing::typeTo(&w.form, Qt::Key_nobreakspace, QString(QChar(0xA0)), Qt::GroupSwitchModifier);
-    testing::typeText(&w.form, "e\nf");
-    w.pressEingabe();
-    QVERIFY(w.folder.read("REVAZE.INI").endsWith("\r\nD\xA0" "e@f\r\n"));
-}
 
-void TestForm3::doubleClickIsOneClick_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("titles");
-    QTest::newRow("Löschen asks once") << "Bild7" << QStringList{"Diese Einträge löschen?"};
-    QTest::newRow("Kopieren copies once") << "Bild5" << QStringList{"Kopieren"};
-    QTest::newRow("Speichern asks once") << "Bild2" << QStringList{"Eingabe speichern"};
-}
+    void fileStaysSelected_data()
+    {
+        QTest::addColumn<QString>("gesture");
+        QTest::newRow("ctrl+click on the selected entry") << "ctrl+click";
+        QTest::newRow("ctrl+space") << "ctrl+space";
+        QTest::newRow("click below the entries") << "below";
+        QTest::newRow("ctrl+click below the entries") << "ctrl+below";
+    }
 
-void TestForm3::doubleClickIsOneClick()
-{
-    QFETCH(QString, button);
-    QFETCH(QStringList, titles);
-    Window w(kTwoPictures);
-    testing::doubleClickOn(w.control(button.toLatin1().constData()));
-    QCOMPARE(w.messages.titles(), titles);
-    QCOMPARE(w.lines().size(), 4);
-}
+    void fileStaysSelected()
+    {
+        QFETCH(QString, gesture);
+        Window w(kTwoPictures);
+        auto *list = w.control<QListWidget>("Datei1");
+        w.clickFile(1);
+        QCOMPARE(QApplication::focusWidget(), list);
+        const QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 3);
+        if (gesture == "ctrl+click")
+            testing::clickAt(list->viewport(), list->visualItemRect(list->item(1)).center(), Qt::ControlModifier);
+        else if (gesture == "ctrl+space")
+            testing::keyTo(&w.form, Qt::Key_Space, Qt::ControlModifier);
+        else
+            testing::clickAt(list->viewport(), below, gesture == "below" ? Qt::NoModifier : Qt::ControlModifier);
+        QCOMPARE(w.selectedFiles(), QList<int>{1});
+        QCOMPARE(w.preview(), QString("Haus"));
+        QVERIFY(!w.control<ui::PictureBox>("Bild3")->picture().isNull());
+        testing::clickOn(w.control("Bild4"));
+        QCOMPARE(w.text(), QString("Haus"));
+    }
 
-void TestForm3::copyToClipboard()
-{
-    Window w("HAUS.WMF\r\nDer Hund@bellt\r\n", {"HAUS.WMF"});
-    testing::clickOn(w.control("Bild5"));
-    QCOMPARE(w.messages.titles(), QStringList{"Kopieren"});
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    QCOMPARE(data->text(), QString("Der Hund\rbellt"));
-    QCOMPARE(data->data("image/png"), w.folder.read("HAUS.WMF"));
-    const QImage image = qvariant_cast<QImage>(data->imageData());
-    QCOMPARE(image.size(), QSize(40, 30));
-    QCOMPARE(image.pixelColor(5, 5), w.control("Bild3")->grab().toImage().pixelColor(5, 5));
-}
+    void enterByKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
 
-void TestForm3::openedAndClosedFromMainWindow()
-{
-    testing::TaskFolder folder;
-    folder.write("REVAZE.INI", "HAUS.WMF\r\nHaus\r\n");
-    testing::writePicture(folder, "HAUS.WMF", Qt::red);
-    testing::WindowMessages messages;
-    trainer::Form1 main;
-    QVERIFY(main.Form_Load(folder.dir()));
-    QVERIFY(testing::showActive(&main));
-    QTRY_COMPARE(messages.shown().size(), 1);  // the mode notice
+    void enterByKeyboard()
+    {
+        QFETCH(int, key);
+        Window w(kTwoPictures);
+        w.clickFile(1);
+        testing::clickOn(w.control("Bild6"));
+        QVERIFY(w.control("Befehl1")->isVisible());
+        QCOMPARE(w.preview(), QString());
+        testing::typeText(&w.form, "Der Hund\nbellt");
+        w.messages.answer({Answer::Yes, Answer::Yes});
+        w.pressEingabe(Qt::Key(key));
+        // The button is pressed once, not also by the window or a second key handler.
+        QCOMPARE(w.messages.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"}));
+        QCOMPARE(w.previewWhileAsked.first(), QString("Der Hund\rbellt"));
+        QCOMPARE(w.folder.read("REVAZE.INI"), kTwoPictures + "HAUS.WMF\r\nDer Hund@bellt\r\n");
+        QCOMPARE(w.lines().size(), 6);
+        QCOMPARE(w.preview(), QString("Der Hund\rbellt"));
+        for (const char *name : {"Text1", "Befehl1", "Label4"})
+            QVERIFY(w.control(name)->isHidden());
+        // With the entry closed, "Editieren" still fills the text, and "Neue Eingabe" opens it again.
+        testing::clickOn(w.control("Bild4"));
+        QCOMPARE(w.text(), QString("Der Hund@bellt"));
+        testing::clickOn(w.control("Bild6"));
+        QCOMPARE(w.text(), QString());
+        QVERIFY(w.control("Label4")->isVisible());
+    }
 
-    testing::clickOn(testing::control(&main, "Bild13"));
-    editor::Form3 *editor = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        editor = editor ? editor : qobject_cast<editor::Form3 *>(w);
-    QVERIFY(editor && editor->isVisible());
-    QVERIFY(main.isHidden());
-    QVERIFY(QTest::qWaitForWindowActive(editor));
-    QTRY_COMPARE(editor->editor().list().count(), 2);
-    QCOMPARE(editor->editor().files(), QStringList{"HAUS.WMF"});
+    void everyByteSurvivesTypingEditAndSave()
+    {
+        // Every byte a line can hold (not CR, which ends it, nor LF, which typed text drops).
+        QByteArray answer;
+        for (int b = 1; b < 256; ++b) {
+            if (b != '\r' && b != '\n')
+                answer += char(b);
+        }
+        Window w("HAUS.WMF\r\n" + answer + "\r\n", {"HAUS.WMF"});
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Bild4"));
+        testing::clickOn(w.control("Text1"));
+        w.messages.answer({Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes});
+        w.pressEingabe();
+        QCOMPARE(w.folder.read("REVAZE.INI"), "HAUS.WMF\r\n" + answer + "\r\nHAUS.WMF\r\n" + answer + "\r\n");
+        // Typed: a no-break space is AltGr+Space on a German keyboard.
+        testing::clickOn(w.control("Bild6"));
+        testing::typeTo(&w.form, Qt::Key_D, "D");
+        testing::typeTo(&w.form, Qt::Key_nobreakspace, QString(QChar(0xA0)), Qt::GroupSwitchModifier);
+        testing::typeText(&w.form, "e\nf");
+        w.pressEingabe();
+        QVERIFY(w.folder.read("REVAZE.INI").endsWith("\r\nD\xA0" "e@f\r\n"));
+    }
 
-    // "Abbrechen": the editor goes, the main window comes back and shows its notice.
-    testing::clickOn(testing::control(editor, "Bild1"));
-    QVERIFY(editor->isHidden());
-    QCOMPARE(editor->editor().list().count(), 0);
-    QVERIFY(main.isVisible());
-    QTRY_COMPARE(messages.shown().size(), 2);
-    // The close box does the same.
-    testing::clickOn(testing::control(&main, "Bild13"));
-    QVERIFY(QTest::qWaitForWindowActive(editor));
-    QVERIFY(!editor->close());
-    QVERIFY(editor->isHidden());
-    QVERIFY(main.isVisible());
-}
+    void doubleClickIsOneClick_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("Löschen asks once") << "Bild7" << QStringList{"Diese Einträge löschen?"};
+        QTest::newRow("Kopieren copies once") << "Bild5" << QStringList{"Kopieren"};
+        QTest::newRow("Speichern asks once") << "Bild2" << QStringList{"Eingabe speichern"};
+    }
+
+    void doubleClickIsOneClick()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, titles);
+        Window w(kTwoPictures);
+        testing::doubleClickOn(w.control(button.toLatin1().constData()));
+        QCOMPARE(w.messages.titles(), titles);
+        QCOMPARE(w.lines().size(), 4);
+    }
+
+    void copyToClipboard()
+    {
+        Window w("HAUS.WMF\r\nDer Hund@bellt\r\n", {"HAUS.WMF"});
+        testing::clickOn(w.control("Bild5"));
+        QCOMPARE(w.messages.titles(), QStringList{"Kopieren"});
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), QString("Der Hund\rbellt"));
+        QCOMPARE(data->data("image/png"), w.folder.read("HAUS.WMF"));
+        const QImage image = qvariant_cast<QImage>(data->imageData());
+        QCOMPARE(image.size(), QSize(40, 30));
+        QCOMPARE(image.pixelColor(5, 5), w.control("Bild3")->grab().toImage().pixelColor(5, 5));
+    }
+
+    void openedAndClosedFromMainWindow()
+    {
+        testing::TaskFolder folder;
+        folder.write("REVAZE.INI", "HAUS.WMF\r\nHaus\r\n");
+        testing::writePicture(folder, "HAUS.WMF", Qt::red);
+        testing::WindowMessages messages;
+        trainer::Form1 main;
+        QVERIFY(main.Form_Load(folder.dir()));
+        QVERIFY(testing::showActive(&main));
+        QTRY_COMPARE(messages.shown().size(), 1);  // the mode notice
+
+        testing::clickOn(testing::control(&main, "Bild13"));
+        editor::Form3 *editor = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            editor = editor ? editor : qobject_cast<editor::Form3 *>(w);
+        QVERIFY(editor && editor->isVisible());
+        QVERIFY(main.isHidden());
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_COMPARE(editor->editor().list().count(), 2);
+        QCOMPARE(editor->editor().files(), QStringList{"HAUS.WMF"});
+
+        // "Abbrechen": the editor goes, the main window comes back and shows its notice.
+        testing::clickOn(testing::control(editor, "Bild1"));
+        QVERIFY(editor->isHidden());
+        QCOMPARE(editor->editor().list().count(), 0);
+        QVERIFY(main.isVisible());
+        QTRY_COMPARE(messages.shown().size(), 2);
+        // The close box does the same.
+        testing::clickOn(testing::control(&main, "Bild13"));
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QVERIFY(!editor->close());
+        QVERIFY(editor->isHidden());
+        QVERIFY(main.isVisible());
+    }
+};
 
 REVAZE_TEST_MAIN(TestForm3)
 #include "tst_form3.moc"

@@ -61,508 +61,481 @@ struct Fixture {
 class TestListEditor : public QObject {
     Q_OBJECT
 private slots:
-    void breaksToMarks_data();
-    void breaksToMarks();
-    void pictureLine_data();
-    void pictureLine();
-    void upperName_data();
-    void upperName();
-    void preview_data();
-    void preview();
-    void currentEntry_data();
-    void currentEntry();
-    void fileList();
-    void noEntryKeepsCurrentEntry();
-    void unloadablePictureStillShowsText();
-    void enterAndSave();
-    void enter_data();
-    void enter();
-    void declinedSaveKeptUntilReload();
-    void deleteQuestion_data();
-    void deleteQuestion();
-    void deleteAnswers_data();
-    void deleteAnswers();
-    void deleteLaterOfTwoEntries();
-    void nothingSelected();
-    void listFile_data();
-    void listFile();
-    void copy();
-};
-
-void TestListEditor::breaksToMarks_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("CR LF") << "A\r\nB" << "A@B";
-    QTest::newRow("mark stays") << "A@B" << "A@B";
-    QTest::newRow("lone LF dropped") << "A\nB" << "AB";
-    QTest::newRow("lone CR") << "A\rB" << "A@B";
-    QTest::newRow("two empty lines") << "A\r\n\r\n" << "A@@";
-    QTest::newRow("umlauts and no-break space untouched") << "Bär\u00a0\r\nKäse" << "Bär\u00a0@Käse";
-}
-
-void TestListEditor::breaksToMarks()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-    QCOMPARE(editor::BreaksToMarks(typed), stored);
-}
-
-void TestListEditor::pictureLine_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("picture");
-    QTest::newRow("capitals") << "HAUS.WMF" << true;
-    QTest::newRow("mixed") << "Haus.Wmf" << true;
-    QTest::newRow("just the ending") << ".wmf" << true;
-    QTest::newRow("too short") << "WMF" << false;
-    QTest::newRow("trailing blank") << "HAUS.WMF " << false;
-    QTest::newRow("other ending") << "HAUS.EMF" << false;
-    QTest::newRow("fullwidth letters") << QString::fromUtf8("HAUS.ＷＭＦ") << false;
-}
-
-void TestListEditor::pictureLine()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, picture);
-    QCOMPARE(editor::isPictureLine(line), picture);
-}
-
-void TestListEditor::upperName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("upper");
-    QTest::newRow("ascii") << "haus.wmf" << "HAUS.WMF";
-    QTest::newRow("umlaut") << "äpfel.wmf" << "ÄPFEL.WMF";
-    QTest::newRow("sharp s stays") << "straße.wmf" << "STRAßE.WMF";
-    QTest::newRow("y diaeresis") << "ÿ.wmf" << "Ÿ.WMF";
-}
-
-void TestListEditor::upperName()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, upper);
-    QCOMPARE(editor::upperName(name), upper);
-    QVERIFY(editor::namesPicture(name, upper));
-    QVERIFY(editor::namesPicture(upper, upper));
-    QVERIFY(!editor::namesPicture(name + "x", upper));
-    QVERIFY(!editor::namesPicture(name, upper.chopped(5) + "X.WMF"));
-}
-
-void TestListEditor::preview_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("matched");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("answer");
-    const QStringList two{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum@gruen", "HAUS.WMF", "Villa"};
-    QTest::newRow("small file, capital line") << QStringList{"HAUS.WMF", "Haus"} << -1 << "haus.wmf" << true << 0 << "Haus";
-    QTest::newRow("last entry wins") << two << -1 << "HAUS.WMF" << true << 4 << "Villa";
-    QTest::newRow("no match keeps selection") << two << 2 << "BOOT.WMF" << false << 2 << "";
-    QTest::newRow("match on the last line") << QStringList{"A", "HAUS.WMF"} << -1 << "haus.wmf" << true << 1 << "";
-    QTest::newRow("umlaut in other case") << QStringList{"ÄPFEL.WMF", "Äpfel"} << -1 << "äpfel.wmf" << true << 0 << "Äpfel";
-    QTest::newRow("answer lines take part") << QStringList{"X.WMF", "haus.wmf", "Y"} << -1 << "HAUS.WMF" << true << 1 << "Y";
-    QTest::newRow("blanks are part of the name") << QStringList{" HAUS.WMF", "Haus"} << -1 << "HAUS.WMF" << false << -1 << "";
-    QTest::newRow("sharp s is not SS") << QStringList{"STRASSE.WMF", "x"} << -1 << "straße.wmf" << false << -1 << "";
-}
-
-void TestListEditor::preview()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(int, before);
-    QFETCH(QString, file);
-    QFETCH(bool, matched);
-    QFETCH(int, selected);
-    QFETCH(QString, answer);
-    EditorList list;
-    list.setLines(lines);
-    list.select(before);
-    QString text = "old";
-    QCOMPARE(list.preview(file, &text), matched);
-    QCOMPARE(list.selected(), selected);
-    QCOMPARE(text, answer);
-}
-
-void TestListEditor::currentEntry_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("picture");  // -1: no entry
-    QTest::addColumn<QString>("editLine");
-    const QStringList list{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum"};
-    QTest::newRow("picture line") << list << 2 << 2 << "Baum";
-    QTest::newRow("answer line") << list << 1 << 0 << "Haus";
-    QTest::newRow("nothing selected") << list << -1 << -1 << "";
-    QTest::newRow("beyond the list") << list << 4 << -1 << "";
-    QTest::newRow("picture line at the end") << QStringList{"A", "HAUS.WMF"} << 1 << -1 << "";
-    QTest::newRow("answer line at the start") << QStringList{"Haus", "B"} << 0 << -1 << "";
-}
-
-void TestListEditor::currentEntry()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(int, selected);
-    QFETCH(int, picture);
-    QFETCH(QString, editLine);
-    EditorList list;
-    list.setLines(lines);
-    list.select(selected);
-    const auto entry = list.currentEntry();
-    QCOMPARE(entry.has_value(), picture >= 0);
-    QCOMPARE(list.editLine().value_or(QString()), editLine);
-    if (entry) {
-        QCOMPARE(entry->picture, picture);
-        QCOMPARE(entry->answer, picture + 1);
-        list.removeEntry(*entry);
-        QCOMPARE(list.count(), lines.size() - 2);
-        QCOMPARE(list.selected(), -1);
+    void breaksToMarks_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("CR LF") << "A\r\nB" << "A@B";
+        QTest::newRow("mark stays") << "A@B" << "A@B";
+        QTest::newRow("lone LF dropped") << "A\nB" << "AB";
+        QTest::newRow("lone CR") << "A\rB" << "A@B";
+        QTest::newRow("two empty lines") << "A\r\n\r\n" << "A@@";
+        QTest::newRow("umlauts and no-break space untouched") << "Bär\u00a0\r\nKäse" << "Bär\u00a0@Käse";
     }
-}
 
-void TestListEditor::fileList()
-{
-    Fixture f(kHausBaum, {"b.wmf", "A.WMF", "c.Wmf", "notes.txt", "x.wmf.bak"});
-    QVERIFY(f.folder.dir().mkdir("ordner.wmf"));
-    f.open();
-    QCOMPARE(f.editor.files(), (QStringList{"A.WMF", "b.wmf", "c.Wmf"}));
-    QCOMPARE(f.editor.selectedFile(), 0);
-    QCOMPARE(f.shownPicture, QString("A.WMF"));
-    QCOMPARE(f.lines(), (QStringList{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum@gruen"}));
-    // A new picture appears at the next activation, and the first file is previewed again.
-    f.folder.write("haus.wmf", "picture");
-    f.pick("b.wmf");
-    f.editor.LoadEditorList();
-    QCOMPARE(f.editor.files(), (QStringList{"A.WMF", "b.wmf", "c.Wmf", "haus.wmf"}));
-    QCOMPARE(f.editor.selectedFile(), 0);
-    f.pick("haus.wmf");
-    QCOMPARE(f.editor.previewText(), QString("Haus"));
-    QCOMPARE(f.selectedLine(), 0);
-    QVERIFY(f.messages.shown().isEmpty());
-}
-
-void TestListEditor::noEntryKeepsCurrentEntry()
-{
-    Fixture f(kHausBaum, {"HAUS.WMF", "BOOT.WMF"});
-    f.open();
-    f.pick("HAUS.WMF");
-    f.pick("BOOT.WMF");
-    QCOMPARE(f.shownPicture, QString("BOOT.WMF"));
-    QCOMPARE(f.editor.previewText(), QString());
-    QCOMPARE(f.selectedLine(), 0);
-    // "Editieren" and "Löschen" still act on the house.
-    QCOMPARE(f.editor.editText(), std::optional<QString>("Haus"));
-    f.editor.deleteEntry();
-    QCOMPARE(f.messages.texts(), QStringList{"HAUS.WMF\r\rHaus\r"});
-}
-
-void TestListEditor::unloadablePictureStillShowsText()
-{
-    Fixture f(kHausBaum, {"BAUM.WMF", "HAUS.WMF"}, {"HAUS.WMF"});
-    f.open();
-    f.pick("HAUS.WMF");
-    QCOMPARE(f.shownPicture, QString());
-    QCOMPARE(f.editor.previewText(), QString("Haus"));
-    // "Kopieren" then copies the text alone and says so.
-    f.editor.copy();
-    QCOMPARE(f.copied, (QStringList{"Haus", ""}));
-    QCOMPARE(f.messages.texts(), QStringList{"Die Lösung wurde in\rdie Zwischenablage kopiert !\r"});
-}
-
-void TestListEditor::enterAndSave()
-{
-    Fixture f(kHausBaum, {"BAUM.WMF", "haus.wmf"});
-    f.open();
-    f.pick("haus.wmf");
-    QVERIFY(f.editor.textEntryShown());
-    QVERIFY(!f.editor.entryButtonShown());
-    f.editor.newEntry();
-    QCOMPARE(f.editor.previewText(), QString());
-    QVERIFY(f.editor.entryButtonShown());
-    f.messages.answer({Answer::Yes, Answer::Yes});
-    f.editor.enter("Der Hund\r\nbellt");
-
-    QCOMPARE(f.messages.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"}));
-    QCOMPARE(f.messages.texts(), (QStringList{"Angezeigtes Bild mit Text übernehmen?\r",
-                                              "Änderungen an der Liste abspeichern?\r", "Liste wurde gespeichert!\r"}));
-    for (int i : {0, 1}) {
-        QCOMPARE(f.messages.shown().at(i).icon, app::Icon::Stop);
-        QCOMPARE(f.messages.shown().at(i).defaultButton, Answer::No);
+    void breaksToMarks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QCOMPARE(editor::BreaksToMarks(typed), stored);
     }
-    QCOMPARE(f.messages.shown().at(2).buttons, app::Buttons::Ok);
-    // The confirmation shows the text as it will be stored, under its picture.
-    QCOMPARE(f.previewWhileAsked, (QStringList{"Der Hund\rbellt", "", "Der Hund\rbellt"}));
-    QCOMPARE(f.taskFile(), kHausBaum + "HAUS.WMF\r\nDer Hund@bellt\r\n");
-    QCOMPARE(f.selectedLine(), 4);
-    QCOMPARE(f.editor.previewText(), QString("Der Hund\rbellt"));
-    QVERIFY(!f.editor.textEntryShown());
-    QVERIFY(!f.editor.entryButtonShown());
-    QCOMPARE(f.editor.editText(), std::optional<QString>("Der Hund@bellt"));
-}
 
-void TestListEditor::enter_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QString>("refusal");  // the box that refuses, or nothing
-    QTest::addColumn<QByteArray>("added");  // to the file
-    QTest::newRow("empty text") << "BAUM.WMF" << "" << QList<Answer>{Answer::Yes, Answer::Yes} << ""
-                                << QByteArray("BAUM.WMF\r\n\r\n");
-    QTest::newRow("second entry of a picture") << "HAUS.WMF" << "Villa" << QList<Answer>{Answer::Yes, Answer::Yes} << ""
-                                               << QByteArray("HAUS.WMF\r\nVilla\r\n");
-    QTest::newRow("small letters stored in capitals") << "haus.wmf" << "Wort" << QList<Answer>{Answer::Yes, Answer::Yes}
-                                                      << "" << QByteArray("HAUS.WMF\r\nWort\r\n");
-    QTest::newRow("umlaut and sharp s") << "straße.wmf" << "Wort" << QList<Answer>{Answer::Yes, Answer::Yes} << ""
-                                        << QByteArray("STRA\xDF" "E.WMF\r\nWort\r\n");
-    QTest::newRow("declined") << "HAUS.WMF" << "Villa" << QList<Answer>{Answer::No} << "" << QByteArray();
-    QTest::newRow("text beyond the code page") << "HAUS.WMF" << "Ωmega" << QList<Answer>{Answer::Yes, Answer::Yes}
-                                               << "Ω" << QByteArray();
-    QTest::newRow("name beyond the code page") << "ωmega.wmf" << "Omega" << QList<Answer>{Answer::Yes, Answer::Yes}
-                                               << "ω" << QByteArray();
-}
+    void pictureLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("capitals") << "HAUS.WMF" << true;
+        QTest::newRow("mixed") << "Haus.Wmf" << true;
+        QTest::newRow("just the ending") << ".wmf" << true;
+        QTest::newRow("too short") << "WMF" << false;
+        QTest::newRow("trailing blank") << "HAUS.WMF " << false;
+        QTest::newRow("other ending") << "HAUS.EMF" << false;
+        QTest::newRow("fullwidth letters") << QString::fromUtf8("HAUS.ＷＭＦ") << false;
+    }
 
-void TestListEditor::enter()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, typed);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QString, refusal);
-    QFETCH(QByteArray, added);
-    Fixture f(kHausBaum, {file});
-    f.open();
-    f.pick(file);
-    const QString before = f.editor.previewText();
-    f.editor.newEntry();
-    for (Answer a : answers)
-        f.messages.answer({a});
-    f.editor.enter(typed);
-    QCOMPARE(f.taskFile(), kHausBaum + added);
-    if (!refusal.isEmpty()) {
-        // Nothing is taken over, and the entry stays open for a correction.
-        QCOMPARE(f.messages.titles(), QStringList{"Revaze"});
-        QVERIFY(f.messages.texts().first().contains(refusal));
+    void pictureLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, picture);
+        QCOMPARE(editor::isPictureLine(line), picture);
+    }
+
+    void upperName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("upper");
+        QTest::newRow("ascii") << "haus.wmf" << "HAUS.WMF";
+        QTest::newRow("umlaut") << "äpfel.wmf" << "ÄPFEL.WMF";
+        QTest::newRow("sharp s stays") << "straße.wmf" << "STRAßE.WMF";
+        QTest::newRow("y diaeresis") << "ÿ.wmf" << "Ÿ.WMF";
+    }
+
+    void upperName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, upper);
+        QCOMPARE(editor::upperName(name), upper);
+        QVERIFY(editor::namesPicture(name, upper));
+        QVERIFY(editor::namesPicture(upper, upper));
+        QVERIFY(!editor::namesPicture(name + "x", upper));
+        QVERIFY(!editor::namesPicture(name, upper.chopped(5) + "X.WMF"));
+    }
+
+    void preview_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("matched");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("answer");
+        const QStringList two{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum@gruen", "HAUS.WMF", "Villa"};
+        QTest::newRow("small file, capital line") << QStringList{"HAUS.WMF", "Haus"} << -1 << "haus.wmf" << true << 0 << "Haus";
+        QTest::newRow("last entry wins") << two << -1 << "HAUS.WMF" << true << 4 << "Villa";
+        QTest::newRow("no match keeps selection") << two << 2 << "BOOT.WMF" << false << 2 << "";
+        QTest::newRow("match on the last line") << QStringList{"A", "HAUS.WMF"} << -1 << "haus.wmf" << true << 1 << "";
+        QTest::newRow("umlaut in other case") << QStringList{"ÄPFEL.WMF", "Äpfel"} << -1 << "äpfel.wmf" << true << 0 << "Äpfel";
+        QTest::newRow("answer lines take part") << QStringList{"X.WMF", "haus.wmf", "Y"} << -1 << "HAUS.WMF" << true << 1 << "Y";
+        QTest::newRow("blanks are part of the name") << QStringList{" HAUS.WMF", "Haus"} << -1 << "HAUS.WMF" << false << -1 << "";
+        QTest::newRow("sharp s is not SS") << QStringList{"STRASSE.WMF", "x"} << -1 << "straße.wmf" << false << -1 << "";
+    }
+
+    void preview()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, before);
+        QFETCH(QString, file);
+        QFETCH(bool, matched);
+        QFETCH(int, selected);
+        QFETCH(QString, answer);
+        EditorList list;
+        list.setLines(lines);
+        list.select(before);
+        QString text = "old";
+        QCOMPARE(list.preview(file, &text), matched);
+        QCOMPARE(list.selected(), selected);
+        QCOMPARE(text, answer);
+    }
+
+    void currentEntry_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("picture");  // -1: no entry
+        QTest::addColumn<QString>("editLine");
+        const QStringList list{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum"};
+        QTest::newRow("picture line") << list << 2 << 2 << "Baum";
+        QTest::newRow("answer line") << list << 1 << 0 << "Haus";
+        QTest::newRow("nothing selected") << list << -1 << -1 << "";
+        QTest::newRow("beyond the list") << list << 4 << -1 << "";
+        QTest::newRow("picture line at the end") << QStringList{"A", "HAUS.WMF"} << 1 << -1 << "";
+        QTest::newRow("answer line at the start") << QStringList{"Haus", "B"} << 0 << -1 << "";
+    }
+
+    void currentEntry()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, selected);
+        QFETCH(int, picture);
+        QFETCH(QString, editLine);
+        EditorList list;
+        list.setLines(lines);
+        list.select(selected);
+        const auto entry = list.currentEntry();
+        QCOMPARE(entry.has_value(), picture >= 0);
+        QCOMPARE(list.editLine().value_or(QString()), editLine);
+        if (entry) {
+            QCOMPARE(entry->picture, picture);
+            QCOMPARE(entry->answer, picture + 1);
+            list.removeEntry(*entry);
+            QCOMPARE(list.count(), lines.size() - 2);
+            QCOMPARE(list.selected(), -1);
+        }
+    }
+
+    void fileList()
+    {
+        Fixture f(kHausBaum, {"b.wmf", "A.WMF", "c.Wmf", "notes.txt", "x.wmf.bak"});
+        QVERIFY(f.folder.dir().mkdir("ordner.wmf"));
+        f.open();
+        QCOMPARE(f.editor.files(), (QStringList{"A.WMF", "b.wmf", "c.Wmf"}));
+        QCOMPARE(f.editor.selectedFile(), 0);
+        QCOMPARE(f.shownPicture, QString("A.WMF"));
+        QCOMPARE(f.lines(), (QStringList{"HAUS.WMF", "Haus", "BAUM.WMF", "Baum@gruen"}));
+        // A new picture appears at the next activation, and the first file is previewed again.
+        f.folder.write("haus.wmf", "picture");
+        f.pick("b.wmf");
+        f.editor.LoadEditorList();
+        QCOMPARE(f.editor.files(), (QStringList{"A.WMF", "b.wmf", "c.Wmf", "haus.wmf"}));
+        QCOMPARE(f.editor.selectedFile(), 0);
+        f.pick("haus.wmf");
+        QCOMPARE(f.editor.previewText(), QString("Haus"));
+        QCOMPARE(f.selectedLine(), 0);
+        QVERIFY(f.messages.shown().isEmpty());
+    }
+
+    void noEntryKeepsCurrentEntry()
+    {
+        Fixture f(kHausBaum, {"HAUS.WMF", "BOOT.WMF"});
+        f.open();
+        f.pick("HAUS.WMF");
+        f.pick("BOOT.WMF");
+        QCOMPARE(f.shownPicture, QString("BOOT.WMF"));
+        QCOMPARE(f.editor.previewText(), QString());
+        QCOMPARE(f.selectedLine(), 0);
+        // "Editieren" and "Löschen" still act on the house.
+        QCOMPARE(f.editor.editText(), std::optional<QString>("Haus"));
+        f.editor.deleteEntry();
+        QCOMPARE(f.messages.texts(), QStringList{"HAUS.WMF\r\rHaus\r"});
+    }
+
+    void unloadablePictureStillShowsText()
+    {
+        Fixture f(kHausBaum, {"BAUM.WMF", "HAUS.WMF"}, {"HAUS.WMF"});
+        f.open();
+        f.pick("HAUS.WMF");
+        QCOMPARE(f.shownPicture, QString());
+        QCOMPARE(f.editor.previewText(), QString("Haus"));
+        // "Kopieren" then copies the text alone and says so.
+        f.editor.copy();
+        QCOMPARE(f.copied, (QStringList{"Haus", ""}));
+        QCOMPARE(f.messages.texts(), QStringList{"Die Lösung wurde in\rdie Zwischenablage kopiert !\r"});
+    }
+
+    void enterAndSave()
+    {
+        Fixture f(kHausBaum, {"BAUM.WMF", "haus.wmf"});
+        f.open();
+        f.pick("haus.wmf");
+        QVERIFY(f.editor.textEntryShown());
+        QVERIFY(!f.editor.entryButtonShown());
+        f.editor.newEntry();
+        QCOMPARE(f.editor.previewText(), QString());
         QVERIFY(f.editor.entryButtonShown());
+        f.messages.answer({Answer::Yes, Answer::Yes});
+        f.editor.enter("Der Hund\r\nbellt");
+
+        QCOMPARE(f.messages.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"}));
+        QCOMPARE(f.messages.texts(), (QStringList{"Angezeigtes Bild mit Text übernehmen?\r",
+                                                  "Änderungen an der Liste abspeichern?\r", "Liste wurde gespeichert!\r"}));
+        for (int i : {0, 1}) {
+            QCOMPARE(f.messages.shown().at(i).icon, app::Icon::Stop);
+            QCOMPARE(f.messages.shown().at(i).defaultButton, Answer::No);
+        }
+        QCOMPARE(f.messages.shown().at(2).buttons, app::Buttons::Ok);
+        // The confirmation shows the text as it will be stored, under its picture.
+        QCOMPARE(f.previewWhileAsked, (QStringList{"Der Hund\rbellt", "", "Der Hund\rbellt"}));
+        QCOMPARE(f.taskFile(), kHausBaum + "HAUS.WMF\r\nDer Hund@bellt\r\n");
+        QCOMPARE(f.selectedLine(), 4);
+        QCOMPARE(f.editor.previewText(), QString("Der Hund\rbellt"));
+        QVERIFY(!f.editor.textEntryShown());
+        QVERIFY(!f.editor.entryButtonShown());
+        QCOMPARE(f.editor.editText(), std::optional<QString>("Der Hund@bellt"));
+    }
+
+    void enter_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QString>("refusal");  // the box that refuses, or nothing
+        QTest::addColumn<QByteArray>("added");  // to the file
+        QTest::newRow("empty text") << "BAUM.WMF" << "" << QList<Answer>{Answer::Yes, Answer::Yes} << ""
+                                    << QByteArray("BAUM.WMF\r\n\r\n");
+        QTest::newRow("second entry of a picture") << "HAUS.WMF" << "Villa" << QList<Answer>{Answer::Yes, Answer::Yes} << ""
+                                                   << QByteArray("HAUS.WMF\r\nVilla\r\n");
+        QTest::newRow("small letters stored in capitals") << "haus.wmf" << "Wort" << QList<Answer>{Answer::Yes, Answer::Yes}
+                                                          << "" << QByteArray("HAUS.WMF\r\nWort\r\n");
+        QTest::newRow("umlaut and sharp s") << "straße.wmf" << "Wort" << QList<Answer>{Answer::Yes, Answer::Yes} << ""
+                                            << QByteArray("STRA\xDF" "E.WMF\r\nWort\r\n");
+        QTest::newRow("declined") << "HAUS.WMF" << "Villa" << QList<Answer>{Answer::No} << "" << QByteArray();
+        QTest::newRow("text beyond the code page") << "HAUS.WMF" << "Ωmega" << QList<Answer>{Answer::Yes, Answer::Yes}
+                                                   << "Ω" << QByteArray();
+        QTest::newRow("name beyond the code page") << "ωmega.wmf" << "Omega" << QList<Answer>{Answer::Yes, Answer::Yes}
+                                                   << "ω" << QByteArray();
+    }
+
+    void enter()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, typed);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QString, refusal);
+        QFETCH(QByteArray, added);
+        Fixture f(kHausBaum, {file});
+        f.open();
+        f.pick(file);
+        const QString before = f.editor.previewText();
+        f.editor.newEntry();
+        for (Answer a : answers)
+            f.messages.answer({a});
+        f.editor.enter(typed);
+        QCOMPARE(f.taskFile(), kHausBaum + added);
+        if (!refusal.isEmpty()) {
+            // Nothing is taken over, and the entry stays open for a correction.
+            QCOMPARE(f.messages.titles(), QStringList{"Revaze"});
+            QVERIFY(f.messages.texts().first().contains(refusal));
+            QVERIFY(f.editor.entryButtonShown());
+            QCOMPARE(f.lines().size(), 4);
+            return;
+        }
+        QVERIFY(!f.editor.entryButtonShown());
+        if (added.isEmpty()) {
+            QCOMPARE(f.messages.titles(), QStringList{"Eingabe bestätigen:"});
+            QCOMPARE(f.editor.previewText(), before);
+            QCOMPARE(f.lines().size(), 4);
+            return;
+        }
+        QCOMPARE(f.lines().size(), 6);
+        QCOMPARE(f.selectedLine(), 4);
+        QCOMPARE(f.editor.previewText(), typed);
+        QCOMPARE(f.editor.editText(), std::optional<QString>(typed));
+    }
+
+    void declinedSaveKeptUntilReload()
+    {
+        Fixture f(kHausBaum, {"HAUS.WMF"});
+        f.open();
+        f.messages.answer({Answer::Yes, Answer::No});
+        f.editor.enter("Villa");
+        QCOMPARE(f.messages.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern"}));
+        QCOMPARE(f.lines().size(), 6);
+        QCOMPARE(f.editor.previewText(), QString("Villa"));
+        QCOMPARE(f.taskFile(), kHausBaum);
+        // A later save writes it ("Speichern").
+        f.messages.answer({Answer::Yes});
+        f.editor.SaveStep();
+        QCOMPARE(f.taskFile(), kHausBaum + "HAUS.WMF\r\nVilla\r\n");
+        // Declined once more, then closed and opened again: gone.
+        f.messages.answer({Answer::Yes, Answer::No});
+        f.editor.enter("Schloss");
+        QCOMPARE(f.lines().size(), 8);
+        const int revision = f.editor.listRevision();
+        f.editor.close();
+        QVERIFY(f.lines().isEmpty());
+        QVERIFY(f.editor.listRevision() != revision);
+        f.editor.LoadEditorList();
+        QCOMPARE(f.lines().size(), 6);
+        QCOMPARE(f.lines().last(), QString("Villa"));
+    }
+
+    void deleteQuestion_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("20 characters whole") << "12345678901234567890" << "12345678901234567890";
+        QTest::newRow("21 characters cut") << "123456789012345678901" << "12345678901234567890 ...";
+        QTest::newRow("mark shown as it is") << "Der Hund@bellt" << "Der Hund@bellt";
+        QTest::newRow("empty answer") << "" << "";
+    }
+
+    void deleteQuestion()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, shown);
+        Fixture f("X.WMF\r\nx\r\nHAUS.WMF\r\n" + answer.toLatin1() + "\r\n", {"haus.wmf"});
+        f.open();
+        f.editor.deleteEntry();
+        QCOMPARE(f.messages.shown().size(), 1);
+        const app::Message question = f.messages.shown().first();
+        QCOMPARE(question.text, "HAUS.WMF\r\r" + shown + "\r");
+        QCOMPARE(question.title, QString("Diese Einträge löschen?"));
+        QCOMPARE(question.buttons, app::Buttons::YesNo);
+        QCOMPARE(question.icon, app::Icon::Stop);
+        QCOMPARE(question.defaultButton, Answer::No);
+    }
+
+    void deleteAnswers_data()
+    {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<int>("linesLeft");
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray list = "HAUS.WMF\r\nHaus\r\nBAUM.WMF\r\nBaum\r\nBOOT.WMF\r\nBoot\r\n";
+        QTest::newRow("no") << QList<Answer>{Answer::No} << QStringList{"Diese Einträge löschen?"} << 6 << list;
+        QTest::newRow("yes, then no") << QList<Answer>{Answer::Yes, Answer::No}
+                                      << QStringList{"Diese Einträge löschen?", "Eingabe speichern"} << 4 << list;
+        QTest::newRow("yes, yes") << QList<Answer>{Answer::Yes, Answer::Yes}
+                                  << QStringList{"Diese Einträge löschen?", "Eingabe speichern", "Liste speichern"} << 4
+                                  << QByteArray("HAUS.WMF\r\nHaus\r\nBOOT.WMF\r\nBoot\r\n");
+    }
+
+    void deleteAnswers()
+    {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, titles);
+        QFETCH(int, linesLeft);
+        QFETCH(QByteArray, file);
+        Fixture f("HAUS.WMF\r\nHaus\r\nBAUM.WMF\r\nBaum\r\nBOOT.WMF\r\nBoot\r\n", {"BAUM.WMF", "HAUS.WMF"});
+        f.open();
+        QCOMPARE(f.selectedLine(), 2);
+        for (Answer a : answers)
+            f.messages.answer({a});
+        f.editor.deleteEntry();
+        QCOMPARE(f.messages.titles(), titles);
+        QCOMPARE(f.lines().size(), linesLeft);
+        QCOMPARE(f.taskFile(), file);
+        QCOMPARE(f.shownPicture, QString("BAUM.WMF"));
+        QCOMPARE(f.editor.previewText(), linesLeft == 6 ? QString("Baum") : QString());
+        if (linesLeft == 6)
+            return;
+        // The tree has no entry left, so there is no current entry and "Löschen" does nothing.
+        QCOMPARE(f.selectedLine(), -1);
+        f.messages.clear();
+        f.editor.deleteEntry();
+        QVERIFY(f.messages.shown().isEmpty());
+    }
+
+    void deleteLaterOfTwoEntries()
+    {
+        Fixture f("HAUS.WMF\r\nalt\r\nBAUM.WMF\r\nBaum\r\nHAUS.WMF\r\nneu\r\n", {"HAUS.WMF"});
+        f.open();
+        QCOMPARE(f.selectedLine(), 4);
+        f.messages.answer({Answer::Yes, Answer::Yes});
+        f.editor.deleteEntry();
+        QCOMPARE(f.messages.texts().first(), QString("HAUS.WMF\r\rneu\r"));
+        QCOMPARE(f.taskFile(), QByteArray("HAUS.WMF\r\nalt\r\nBAUM.WMF\r\nBaum\r\n"));
+        QCOMPARE(f.editor.previewText(), QString("alt"));
+        QCOMPARE(f.selectedLine(), 0);
+    }
+
+    void nothingSelected()
+    {
+        Fixture f(kHausBaum);
+        f.open();
+        QVERIFY(f.editor.files().isEmpty());
+        QCOMPARE(f.shownPicture, QString());
+        QCOMPARE(f.editor.editText(), std::nullopt);
+        f.editor.deleteEntry();
+        f.editor.copy();
+        QVERIFY(f.messages.shown().isEmpty());
+        QVERIFY(f.copied.isEmpty());
+        // "Eingabe" says why nothing happens and appends nothing.
+        f.editor.enter("Haus");
+        QCOMPARE(f.messages.texts(), QStringList{"Es ist kein Bild ausgewählt.\r"});
         QCOMPARE(f.lines().size(), 4);
-        return;
+        // A list whose only line naming the picture is its last: no entry either.
+        Fixture g("BAUM.WMF\r\nBaum\r\nHAUS.WMF", {"HAUS.WMF"});
+        g.open();
+        QCOMPARE(g.selectedLine(), 2);
+        QCOMPARE(g.editor.editText(), std::nullopt);
+        g.editor.deleteEntry();
+        QVERIFY(g.messages.shown().isEmpty());
     }
-    QVERIFY(!f.editor.entryButtonShown());
-    if (added.isEmpty()) {
-        QCOMPARE(f.messages.titles(), QStringList{"Eingabe bestätigen:"});
-        QCOMPARE(f.editor.previewText(), before);
-        QCOMPARE(f.lines().size(), 4);
-        return;
+
+    void listFile_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("titles");  // opening, then entering and saving
+        QTest::addColumn<QString>("failure");     // the start of the last box's text
+        QTest::newRow("missing: the save creates it") << "missing"
+            << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"} << "";
+        QTest::newRow("in small letters: written back") << "small"
+            << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"} << "";
+        QTest::newRow("unreadable: never overwritten") << "folder"
+            << QStringList{"Revaze: Dateifehler", "Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}
+            << "Die Datei 'REVAZE.INI' konnte nicht gelesen werden";
+        QTest::newRow("write-protected") << "read-only"
+            << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}
+            << "Die Datei 'revaze.ini' ist schreibgeschützt.\rDie Liste wurde nicht gespeichert; sie bleibt im Editor.\r";
+        QTest::newRow("replaced by a folder after opening") << "replaced"
+            << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}
+            << "Die Liste konnte nicht gespeichert werden:\r";
     }
-    QCOMPARE(f.lines().size(), 6);
-    QCOMPARE(f.selectedLine(), 4);
-    QCOMPARE(f.editor.previewText(), typed);
-    QCOMPARE(f.editor.editText(), std::optional<QString>(typed));
-}
 
-void TestListEditor::declinedSaveKeptUntilReload()
-{
-    Fixture f(kHausBaum, {"HAUS.WMF"});
-    f.open();
-    f.messages.answer({Answer::Yes, Answer::No});
-    f.editor.enter("Villa");
-    QCOMPARE(f.messages.titles(), (QStringList{"Eingabe bestätigen:", "Eingabe speichern"}));
-    QCOMPARE(f.lines().size(), 6);
-    QCOMPARE(f.editor.previewText(), QString("Villa"));
-    QCOMPARE(f.taskFile(), kHausBaum);
-    // A later save writes it ("Speichern").
-    f.messages.answer({Answer::Yes});
-    f.editor.SaveStep();
-    QCOMPARE(f.taskFile(), kHausBaum + "HAUS.WMF\r\nVilla\r\n");
-    // Declined once more, then closed and opened again: gone.
-    f.messages.answer({Answer::Yes, Answer::No});
-    f.editor.enter("Schloss");
-    QCOMPARE(f.lines().size(), 8);
-    const int revision = f.editor.listRevision();
-    f.editor.close();
-    QVERIFY(f.lines().isEmpty());
-    QVERIFY(f.editor.listRevision() != revision);
-    f.editor.LoadEditorList();
-    QCOMPARE(f.lines().size(), 6);
-    QCOMPARE(f.lines().last(), QString("Villa"));
-}
-
-void TestListEditor::deleteQuestion_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("20 characters whole") << "12345678901234567890" << "12345678901234567890";
-    QTest::newRow("21 characters cut") << "123456789012345678901" << "12345678901234567890 ...";
-    QTest::newRow("mark shown as it is") << "Der Hund@bellt" << "Der Hund@bellt";
-    QTest::newRow("empty answer") << "" << "";
-}
-
-void TestListEditor::deleteQuestion()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, shown);
-    Fixture f("X.WMF\r\nx\r\nHAUS.WMF\r\n" + answer.toLatin1() + "\r\n", {"haus.wmf"});
-    f.open();
-    f.editor.deleteEntry();
-    QCOMPARE(f.messages.shown().size(), 1);
-    const app::Message question = f.messages.shown().first();
-    QCOMPARE(question.text, "HAUS.WMF\r\r" + shown + "\r");
-    QCOMPARE(question.title, QString("Diese Einträge löschen?"));
-    QCOMPARE(question.buttons, app::Buttons::YesNo);
-    QCOMPARE(question.icon, app::Icon::Stop);
-    QCOMPARE(question.defaultButton, Answer::No);
-}
-
-void TestListEditor::deleteAnswers_data()
-{
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<int>("linesLeft");
-    QTest::addColumn<QByteArray>("file");
-    const QByteArray list = "HAUS.WMF\r\nHaus\r\nBAUM.WMF\r\nBaum\r\nBOOT.WMF\r\nBoot\r\n";
-    QTest::newRow("no") << QList<Answer>{Answer::No} << QStringList{"Diese Einträge löschen?"} << 6 << list;
-    QTest::newRow("yes, then no") << QList<Answer>{Answer::Yes, Answer::No}
-                                  << QStringList{"Diese Einträge löschen?", "Eingabe speichern"} << 4 << list;
-    QTest::newRow("yes, yes") << QList<Answer>{Answer::Yes, Answer::Yes}
-                              << QStringList{"Diese Einträge löschen?", "Eingabe speichern", "Liste speichern"} << 4
-                              << QByteArray("HAUS.WMF\r\nHaus\r\nBOOT.WMF\r\nBoot\r\n");
-}
-
-void TestListEditor::deleteAnswers()
-{
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QStringList, titles);
-    QFETCH(int, linesLeft);
-    QFETCH(QByteArray, file);
-    Fixture f("HAUS.WMF\r\nHaus\r\nBAUM.WMF\r\nBaum\r\nBOOT.WMF\r\nBoot\r\n", {"BAUM.WMF", "HAUS.WMF"});
-    f.open();
-    QCOMPARE(f.selectedLine(), 2);
-    for (Answer a : answers)
-        f.messages.answer({a});
-    f.editor.deleteEntry();
-    QCOMPARE(f.messages.titles(), titles);
-    QCOMPARE(f.lines().size(), linesLeft);
-    QCOMPARE(f.taskFile(), file);
-    QCOMPARE(f.shownPicture, QString("BAUM.WMF"));
-    QCOMPARE(f.editor.previewText(), linesLeft == 6 ? QString("Baum") : QString());
-    if (linesLeft == 6)
-        return;
-    // The tree has no entry left, so there is no current entry and "Löschen" does nothing.
-    QCOMPARE(f.selectedLine(), -1);
-    f.messages.clear();
-    f.editor.deleteEntry();
-    QVERIFY(f.messages.shown().isEmpty());
-}
-
-void TestListEditor::deleteLaterOfTwoEntries()
-{
-    Fixture f("HAUS.WMF\r\nalt\r\nBAUM.WMF\r\nBaum\r\nHAUS.WMF\r\nneu\r\n", {"HAUS.WMF"});
-    f.open();
-    QCOMPARE(f.selectedLine(), 4);
-    f.messages.answer({Answer::Yes, Answer::Yes});
-    f.editor.deleteEntry();
-    QCOMPARE(f.messages.texts().first(), QString("HAUS.WMF\r\rneu\r"));
-    QCOMPARE(f.taskFile(), QByteArray("HAUS.WMF\r\nalt\r\nBAUM.WMF\r\nBaum\r\n"));
-    QCOMPARE(f.editor.previewText(), QString("alt"));
-    QCOMPARE(f.selectedLine(), 0);
-}
-
-void TestListEditor::nothingSelected()
-{
-    Fixture f(kHausBaum);
-    f.open();
-    QVERIFY(f.editor.files().isEmpty());
-    QCOMPARE(f.shownPicture, QString());
-    QCOMPARE(f.editor.editText(), std::nullopt);
-    f.editor.deleteEntry();
-    f.editor.copy();
-    QVERIFY(f.messages.shown().isEmpty());
-    QVERIFY(f.copied.isEmpty());
-    // "Eingabe" says why nothing happens and appends nothing.
-    f.editor.enter("Haus");
-    QCOMPARE(f.messages.texts(), QStringList{"Es ist kein Bild ausgewählt.\r"});
-    QCOMPARE(f.lines().size(), 4);
-    // A list whose only line naming the picture is its last: no entry either.
-    Fixture g("BAUM.WMF\r\nBaum\r\nHAUS.WMF", {"HAUS.WMF"});
-    g.open();
-    QCOMPARE(g.selectedLine(), 2);
-    QCOMPARE(g.editor.editText(), std::nullopt);
-    g.editor.deleteEntry();
-    QVERIFY(g.messages.shown().isEmpty());
-}
-
-void TestListEditor::listFile_data()
-{
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QStringList>("titles");  // opening, then entering and saving
-    QTest::addColumn<QString>("failure");     // the start of the last box's text
-    QTest::newRow("missing: the save creates it") << "missing"
-        << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"} << "";
-    QTest::newRow("in small letters: written back") << "small"
-        << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Liste speichern"} << "";
-    QTest::newRow("unreadable: never overwritten") << "folder"
-        << QStringList{"Revaze: Dateifehler", "Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}
-        << "Die Datei 'REVAZE.INI' konnte nicht gelesen werden";
-    QTest::newRow("write-protected") << "read-only"
-        << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}
-        << "Die Datei 'revaze.ini' ist schreibgeschützt.\rDie Liste wurde nicht gespeichert; sie bleibt im Editor.\r";
-    QTest::newRow("replaced by a folder after opening") << "replaced"
-        << QStringList{"Eingabe bestätigen:", "Eingabe speichern", "Revaze: Dateifehler"}
-        << "Die Liste konnte nicht gespeichert werden:\r";
-}
-
-void TestListEditor::listFile()
-{
-    QFETCH(QString, state);
-    QFETCH(QStringList, titles);
-    QFETCH(QString, failure);
-    Fixture f(QByteArray(), {"HAUS.WMF"});
-    const QString small = f.folder.filePath("revaze.ini");
-    if (state == "folder")
-        QVERIFY(f.folder.dir().mkdir("REVAZE.INI"));
-    if (state == "small" || state == "read-only")
-        f.folder.write("revaze.ini", kHausBaum);
-    if (state == "read-only")
-        QCOMPARE(::chmod(QFile::encodeName(small).constData(), 0444), 0);
-    if (state == "replaced")
-        f.folder.write("REVAZE.INI", kHausBaum);
-    f.editor.LoadEditorList();
-    if (state == "replaced") {
-        QVERIFY(QFile::rename(f.folder.filePath("REVAZE.INI"), f.folder.filePath("alt")));
-        QVERIFY(f.folder.dir().mkpath("REVAZE.INI/inhalt"));
+    void listFile()
+    {
+        QFETCH(QString, state);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, failure);
+        Fixture f(QByteArray(), {"HAUS.WMF"});
+        const QString small = f.folder.filePath("revaze.ini");
+        if (state == "folder")
+            QVERIFY(f.folder.dir().mkdir("REVAZE.INI"));
+        if (state == "small" || state == "read-only")
+            f.folder.write("revaze.ini", kHausBaum);
+        if (state == "read-only")
+            QCOMPARE(::chmod(QFile::encodeName(small).constData(), 0444), 0);
+        if (state == "replaced")
+            f.folder.write("REVAZE.INI", kHausBaum);
+        f.editor.LoadEditorList();
+        if (state == "replaced") {
+            QVERIFY(QFile::rename(f.folder.filePath("REVAZE.INI"), f.folder.filePath("alt")));
+            QVERIFY(f.folder.dir().mkpath("REVAZE.INI/inhalt"));
+        }
+        f.messages.answer({Answer::Yes, Answer::Yes});
+        f.editor.enter("Villa");
+        QCOMPARE(f.messages.titles(), titles);
+        QVERIFY2(f.messages.texts().last().startsWith(failure), qPrintable(f.messages.texts().last()));
+        // The entry stays in the list whatever became of the file.
+        QCOMPARE(f.lines().last(), QString("Villa"));
+        const QByteArray before = state == "missing" || state == "folder" ? QByteArray() : kHausBaum;
+        const QByteArray saved = failure.isEmpty() ? before + "HAUS.WMF\r\nVilla\r\n" : before;
+        if (state == "small" || state == "read-only")
+            QCOMPARE(f.folder.read("revaze.ini"), saved);
+        else if (state == "replaced")
+            QCOMPARE(f.folder.read("alt"), saved);
+        else if (state == "missing")
+            QCOMPARE(f.taskFile(), saved);
+        QCOMPARE(f.folder.files().size(), state == "folder" ? 1 : 2);
     }
-    f.messages.answer({Answer::Yes, Answer::Yes});
-    f.editor.enter("Villa");
-    QCOMPARE(f.messages.titles(), titles);
-    QVERIFY2(f.messages.texts().last().startsWith(failure), qPrintable(f.messages.texts().last()));
-    // The entry stays in the list whatever became of the file.
-    QCOMPARE(f.lines().last(), QString("Villa"));
-    const QByteArray before = state == "missing" || state == "folder" ? QByteArray() : kHausBaum;
-    const QByteArray saved = failure.isEmpty() ? before + "HAUS.WMF\r\nVilla\r\n" : before;
-    if (state == "small" || state == "read-only")
-        QCOMPARE(f.folder.read("revaze.ini"), saved);
-    else if (state == "replaced")
-        QCOMPARE(f.folder.read("alt"), saved);
-    else if (state == "missing")
-        QCOMPARE(f.taskFile(), saved);
-    QCOMPARE(f.folder.files().size(), state == "folder" ? 1 : 2);
-}
 
-void TestListEditor::copy()
-{
-    Fixture f("HAUS.WMF\r\nDer Hund@bellt\r\n", {"HAUS.WMF", "BOOT.WMF"});
-    f.open();
-    f.pick("HAUS.WMF");
-    f.editor.copy();
-    QCOMPARE(f.copied, (QStringList{"Der Hund\rbellt", f.folder.filePath("HAUS.WMF")}));
-    QCOMPARE(f.messages.texts(), QStringList{"Grafik und Lösung wurden in\rdie Zwischenablage kopiert !\r"});
-    QCOMPARE(f.messages.titles(), QStringList{"Kopieren"});
-    // A picture without an entry: no text, the picture still.
-    f.pick("BOOT.WMF");
-    f.editor.copy();
-    QCOMPARE(f.copied, (QStringList{"", f.folder.filePath("BOOT.WMF")}));
-    QCOMPARE(f.lines().size(), 2);
-}
+    void copy()
+    {
+        Fixture f("HAUS.WMF\r\nDer Hund@bellt\r\n", {"HAUS.WMF", "BOOT.WMF"});
+        f.open();
+        f.pick("HAUS.WMF");
+        f.editor.copy();
+        QCOMPARE(f.copied, (QStringList{"Der Hund\rbellt", f.folder.filePath("HAUS.WMF")}));
+        QCOMPARE(f.messages.texts(), QStringList{"Grafik und Lösung wurden in\rdie Zwischenablage kopiert !\r"});
+        QCOMPARE(f.messages.titles(), QStringList{"Kopieren"});
+        // A picture without an entry: no text, the picture still.
+        f.pick("BOOT.WMF");
+        f.editor.copy();
+        QCOMPARE(f.copied, (QStringList{"", f.folder.filePath("BOOT.WMF")}));
+        QCOMPARE(f.lines().size(), 2);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestListEditor)
 #include "tst_listeditor.moc"

@@ -18,68 +18,63 @@ QString caption(QWidget *window, const char *name)
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
-    void keyWindow();
-    void aboutWindowClosesBothWays_data();
-    void aboutWindowClosesBothWays();
-    void aboutWindowKeepsItsPlace();
+    void keyWindow()
+    {
+        help::Form2 keys;
+        QVERIFY(testing::showActive(&keys));
+        const QString names = "L - P f e i l\rR - P f e i l\rL e e r t a s t e\rE N T E R\rP o s 1\rE n d e\rE s c\r";
+        const QString actions = "-   z u r ü c k\r-   w e i t e r\r-   Z u f a l l\r-   L ö s u n g\r-   A n f a n g\r"
+                                "-   S c h l u s s\r-   B e e n d e n\r";
+        QCOMPARE(caption(&keys, "Bezeichnung1"), names);
+        QCOMPARE(caption(&keys, "Bezeichnung2"), actions);
+        // A larger window only shows more background.
+        QWidget *label = testing::control(&keys, "Bezeichnung2");
+        const QRect before = label->geometry();
+        keys.resize(keys.width() + 200, keys.height() + 100);
+        QCOMPARE(label->geometry(), before);
+        testing::keyTo(&keys, Qt::Key_Right);
+        testing::clickOn(testing::control(&keys, "Bild1"));
+        QVERIFY(keys.isHidden());
+        // Shown again: the same texts, not appended to.
+        QVERIFY(testing::showActive(&keys));
+        QCOMPARE(caption(&keys, "Bezeichnung1"), names);
+    }
+
+    void aboutWindowClosesBothWays_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("Okay label") << "Bezeichnung1";
+        QTest::newRow("traffic light") << "Bild1";
+    }
+
+    void aboutWindowClosesBothWays()
+    {
+        QFETCH(QString, control);
+        help::VAZIDEZA about;
+        QVERIFY(testing::showActive(&about));
+        QCOMPARE(caption(&about, "Bezeichnung1"), QString("O k a y"));
+        QVERIFY(caption(&about, "Bezeichnung6").contains("\r\n"));
+        QVERIFY(caption(&about, "Bezeichnung7").contains("\r\n"));
+        testing::doubleClickOn(testing::control(&about, control.toLatin1().constData()));
+        QVERIFY(about.isHidden());
+    }
+
+    void aboutWindowKeepsItsPlace()
+    {
+        help::VAZIDEZA about;
+        QVERIFY(testing::showActive(&about));
+        about.grab();
+        const QPoint home = about.pos();
+        // Centred across the screen, a quarter of the free height above it.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(qAbs(about.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(about.frameGeometry().top() - (screen.height() - about.frameGeometry().height()) / 4) <= 1);
+        // Dragged away, it comes back at its next paint.
+        about.move(home + QPoint(40, 30));
+        about.repaint();
+        QCOMPARE(about.pos(), home);
+    }
 };
-
-void TestHelp::keyWindow()
-{
-    help::Form2 keys;
-    QVERIFY(testing::showActive(&keys));
-    const QString names = "L - P f e i l\rR - P f e i l\rL e e r t a s t e\rE N T E R\rP o s 1\rE n d e\rE s c\r";
-    const QString actions = "-   z u r ü c k\r-   w e i t e r\r-   Z u f a l l\r-   L ö s u n g\r-   A n f a n g\r"
-                            "-   S c h l u s s\r-   B e e n d e n\r";
-    QCOMPARE(caption(&keys, "Bezeichnung1"), names);
-    QCOMPARE(caption(&keys, "Bezeichnung2"), actions);
-    // A larger window only shows more background.
-    QWidget *label = testing::control(&keys, "Bezeichnung2");
-    const QRect before = label->geometry();
-    keys.resize(keys.width() + 200, keys.height() + 100);
-    QCOMPARE(label->geometry(), before);
-    testing::keyTo(&keys, Qt::Key_Right);
-    testing::clickOn(testing::control(&keys, "Bild1"));
-    QVERIFY(keys.isHidden());
-    // Shown again: the same texts, not appended to.
-    QVERIFY(testing::showActive(&keys));
-    QCOMPARE(caption(&keys, "Bezeichnung1"), names);
-}
-
-void TestHelp::aboutWindowClosesBothWays_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::newRow("Okay label") << "Bezeichnung1";
-    QTest::newRow("traffic light") << "Bild1";
-}
-
-void TestHelp::aboutWindowClosesBothWays()
-{
-    QFETCH(QString, control);
-    help::VAZIDEZA about;
-    QVERIFY(testing::showActive(&about));
-    QCOMPARE(caption(&about, "Bezeichnung1"), QString("O k a y"));
-    QVERIFY(caption(&about, "Bezeichnung6").contains("\r\n"));
-    QVERIFY(caption(&about, "Bezeichnung7").contains("\r\n"));
-    testing::doubleClickOn(testing::control(&about, control.toLatin1().constData()));
-    QVERIFY(about.isHidden());
-}
-
-void TestHelp::aboutWindowKeepsItsPlace()
-{
-    help::VAZIDEZA about;
-    QVERIFY(testing::showActive(&about));
-    about.grab();
-    const QPoint home = about.pos();
-    // Centred across the screen, a quarter of the free height above it.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QVERIFY(qAbs(about.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(about.frameGeometry().top() - (screen.height() - about.frameGeometry().height()) / 4) <= 1);
-    // Dragged away, it comes back at its next paint.
-    about.move(home + QPoint(40, 30));
-    about.repaint();
-    QCOMPARE(about.pos(), home);
-}
 
 REVAZE_TEST_MAIN(TestHelp)
 #include "tst_help.moc"

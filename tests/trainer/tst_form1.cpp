@@ -53,231 +53,219 @@ struct Window {
 class TestForm1 : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithTaskOneAndNotice();
-    void toolbar_data();
-    void toolbar();
-    void doubleClickIsOneClick_data();
-    void doubleClickIsOneClick();
-    void keysAfterModeChosenWithMouse_data();
-    void keysAfterModeChosenWithMouse();
-    void quizPanel();
-    void closeBoxAsks();
-    void userChoosesAFolder();
-    void noticeOnActivationFromAnotherWindowOnly();
-};
+    void startsWithTaskOneAndNotice()
+    {
+        Window w(10);
+        QVERIFY(w.form.Form_Load(w.folder.dir()));
+        QVERIFY(w.messages.shown().isEmpty());
+        QVERIFY(testing::showActive(&w.form));
+        QTRY_COMPARE(w.messages.shown().size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
+        QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 10"));
+        QCOMPARE(w.caption("Bezeichnung1"), QString("Antwort 1\r"));
+        QCOMPARE(qobject_cast<ui::PictureBox *>(w.control("Bild1"))->picture().size(), QSize(40, 30));
+        QVERIFY(w.control("Frame1")->isHidden());
+        QVERIFY(qobject_cast<QRadioButton *>(w.control("Option2"))->isChecked());
+    }
 
-void TestForm1::startsWithTaskOneAndNotice()
-{
-    Window w(10);
-    QVERIFY(w.form.Form_Load(w.folder.dir()));
-    QVERIFY(w.messages.shown().isEmpty());
-    QVERIFY(testing::showActive(&w.form));
-    QTRY_COMPARE(w.messages.shown().size(), 1);
-    QTest::qWait(50);
-    QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
-    QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 10"));
-    QCOMPARE(w.caption("Bezeichnung1"), QString("Antwort 1\r"));
-    QCOMPARE(qobject_cast<ui::PictureBox *>(w.control("Bild1"))->picture().size(), QSize(40, 30));
-    QVERIFY(w.control("Frame1")->isHidden());
-    QVERIFY(qobject_cast<QRadioButton *>(w.control("Option2"))->isChecked());
-}
+    void toolbar_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("task");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("shows");  // a window or box that comes up
+        QTest::newRow("first") << "Bild9" << 1 << "" << "";
+        QTest::newRow("previous") << "Bild2" << 4 << "" << "";
+        QTest::newRow("random") << "Bild3" << 1 << "" << "";
+        QTest::newRow("next") << "Bild4" << 6 << "" << "";
+        QTest::newRow("last") << "Bild10" << 10 << "" << "";
+        QTest::newRow("reveal") << "Bild5" << 5 << "Antwort 5\r" << "";
+        QTest::newRow("settings") << "Bild6" << 5 << "" << "Frame1";
+        QTest::newRow("end") << "Bild7" << 5 << "" << "Ridoziruvirer";
+        QTest::newRow("keys") << "Bild12" << 5 << "" << "Form2";
+        QTest::newRow("about") << "Bild11" << 5 << "" << "VAZIDEZA";
+        QTest::newRow("editor") << "Bild13" << 5 << "" << "Form3";
+    }
 
-void TestForm1::toolbar_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("task");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("shows");  // a window or box that comes up
-    QTest::newRow("first") << "Bild9" << 1 << "" << "";
-    QTest::newRow("previous") << "Bild2" << 4 << "" << "";
-    QTest::newRow("random") << "Bild3" << 1 << "" << "";
-    QTest::newRow("next") << "Bild4" << 6 << "" << "";
-    QTest::newRow("last") << "Bild10" << 10 << "" << "";
-    QTest::newRow("reveal") << "Bild5" << 5 << "Antwort 5\r" << "";
-    QTest::newRow("settings") << "Bild6" << 5 << "" << "Frame1";
-    QTest::newRow("end") << "Bild7" << 5 << "" << "Ridoziruvirer";
-    QTest::newRow("keys") << "Bild12" << 5 << "" << "Form2";
-    QTest::newRow("about") << "Bild11" << 5 << "" << "VAZIDEZA";
-    QTest::newRow("editor") << "Bild13" << 5 << "" << "Form3";
-}
-
-void TestForm1::toolbar()
-{
-    QFETCH(QString, button);
-    QFETCH(int, task);
-    QFETCH(QString, display);
-    QFETCH(QString, shows);
-    Window w(10);
-    w.open();
-    testing::clickOn(w.control("Bild6"));
-    testing::clickOn(w.control("Option1"));  // work mode: the display stays empty
-    for (int i = 1; i < 5; ++i)
-        w.form.Bild4_Click();
-    w.messages.clear();
-    testing::clickOn(w.control(button.toLatin1().constData()));
-    QCOMPARE(w.task(), task);
-    QCOMPARE(w.caption("Label1"), QString(" Aufgabe %1 / 10").arg(task));
-    QCOMPARE(w.caption("Bezeichnung1"), display);
-    QCOMPARE(w.drawn(), button == "Bild3" ? 1 : 0);
-    if (shows == "Frame1")
-        QVERIFY(w.control("Frame1")->isVisible());
-    else if (shows.startsWith("Form") || shows == "VAZIDEZA")
-        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == shows);
-    else
-        QCOMPARE(w.messages.titles(), shows.isEmpty() ? QStringList() : QStringList{shows});
-    QCOMPARE(w.form.isVisible(), shows != "Form3");
-}
-
-void TestForm1::doubleClickIsOneClick_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("task");
-    QTest::addColumn<bool>("panel");
-    QTest::addColumn<int>("notices");
-    QTest::newRow("next") << "Bild4" << 6 << false << 0;
-    QTest::newRow("previous") << "Bild2" << 4 << false << 0;
-    QTest::newRow("random") << "Bild3" << 1 << false << 0;
-    QTest::newRow("settings") << "Bild6" << 5 << true << 0;
-    QTest::newRow("a mode") << "Option1" << 1 << false << 1;
-}
-
-void TestForm1::doubleClickIsOneClick()
-{
-    QFETCH(QString, control);
-    QFETCH(int, task);
-    QFETCH(bool, panel);
-    QFETCH(int, notices);
-    Window w(10);
-    w.open();
-    for (int i = 1; i < 5; ++i)
-        w.form.Bild4_Click();
-    if (control.startsWith("Option"))
+    void toolbar()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, task);
+        QFETCH(QString, display);
+        QFETCH(QString, shows);
+        Window w(10);
+        w.open();
         testing::clickOn(w.control("Bild6"));
-    w.randoms = {0.0, 0.0};
-    testing::doubleClickOn(w.control(control.toLatin1().constData()));
-    QCOMPARE(w.task(), task);
-    QCOMPARE(w.drawn(), control == "Bild3" ? 1 : 0);
-    QCOMPARE(w.control("Frame1")->isVisible(), panel);
-    QCOMPARE(w.messages.shown().size(), notices);
-    // The click after a double click counts again.
-    testing::clickOn(w.control("Bild4"));
-    QCOMPARE(w.task(), task + 1);
-}
+        testing::clickOn(w.control("Option1"));  // work mode: the display stays empty
+        for (int i = 1; i < 5; ++i)
+            w.form.Bild4_Click();
+        w.messages.clear();
+        testing::clickOn(w.control(button.toLatin1().constData()));
+        QCOMPARE(w.task(), task);
+        QCOMPARE(w.caption("Label1"), QString(" Aufgabe %1 / 10").arg(task));
+        QCOMPARE(w.caption("Bezeichnung1"), display);
+        QCOMPARE(w.drawn(), button == "Bild3" ? 1 : 0);
+        if (shows == "Frame1")
+            QVERIFY(w.control("Frame1")->isVisible());
+        else if (shows.startsWith("Form") || shows == "VAZIDEZA")
+            QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == shows);
+        else
+            QCOMPARE(w.messages.titles(), shows.isEmpty() ? QStringList() : QStringList{shows});
+        QCOMPARE(w.form.isVisible(), shows != "Form3");
+    }
 
-void TestForm1::keysAfterModeChosenWithMouse_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("task");
-    QTest::addColumn<int>("marked");
-    QTest::addColumn<QString>("display");
-    QTest::newRow("space draws a task") << int(Qt::Key_Space) << 4 << 1 << "";
-    QTest::newRow("right") << int(Qt::Key_Right) << 2 << 0 << "";
-    QTest::newRow("left") << int(Qt::Key_Left) << 4 << 0 << "";
-    QTest::newRow("end") << int(Qt::Key_End) << 4 << 0 << "";
-    QTest::newRow("home") << int(Qt::Key_Home) << 1 << 0 << "";
-    QTest::newRow("enter reveals") << int(Qt::Key_Return) << 1 << 0 << "Antwort 1\r";
-    QTest::newRow("down does nothing") << int(Qt::Key_Down) << 1 << 0 << "";
-    QTest::newRow("up does nothing") << int(Qt::Key_Up) << 1 << 0 << "";
-    QTest::newRow("tab does nothing") << int(Qt::Key_Tab) << 1 << 0 << "";
-}
+    void doubleClickIsOneClick_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("task");
+        QTest::addColumn<bool>("panel");
+        QTest::addColumn<int>("notices");
+        QTest::newRow("next") << "Bild4" << 6 << false << 0;
+        QTest::newRow("previous") << "Bild2" << 4 << false << 0;
+        QTest::newRow("random") << "Bild3" << 1 << false << 0;
+        QTest::newRow("settings") << "Bild6" << 5 << true << 0;
+        QTest::newRow("a mode") << "Option1" << 1 << false << 1;
+    }
 
-void TestForm1::keysAfterModeChosenWithMouse()
-{
-    QFETCH(int, key);
-    QFETCH(int, task);
-    QFETCH(int, marked);
-    QFETCH(QString, display);
-    Window w(4);
-    w.open();
-    testing::clickOn(w.control("Bild6"));
-    testing::clickOn(w.control("Option1"));
-    QCOMPARE(w.messages.shown().size(), 1);
-    w.messages.clear();
-    w.randoms = {0.99};
-    testing::keyTo(&w.form, Qt::Key(key));
-    QCOMPARE(w.task(), task);
-    QCOMPARE(w.drawn(), marked);
-    QCOMPARE(w.caption("Bezeichnung1"), display);
-    // Nothing else took the key: no mode changed, no notice came.
-    QVERIFY(w.messages.shown().isEmpty());
-    QCOMPARE(w.form.trainer().modul().CurrentMode, int(app::WorkMode));
-    QVERIFY(qobject_cast<QRadioButton *>(w.control("Option1"))->isChecked());
-}
+    void doubleClickIsOneClick()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, task);
+        QFETCH(bool, panel);
+        QFETCH(int, notices);
+        Window w(10);
+        w.open();
+        for (int i = 1; i < 5; ++i)
+            w.form.Bild4_Click();
+        if (control.startsWith("Option"))
+            testing::clickOn(w.control("Bild6"));
+        w.randoms = {0.0, 0.0};
+        testing::doubleClickOn(w.control(control.toLatin1().constData()));
+        QCOMPARE(w.task(), task);
+        QCOMPARE(w.drawn(), control == "Bild3" ? 1 : 0);
+        QCOMPARE(w.control("Frame1")->isVisible(), panel);
+        QCOMPARE(w.messages.shown().size(), notices);
+        // The click after a double click counts again.
+        testing::clickOn(w.control("Bild4"));
+        QCOMPARE(w.task(), task + 1);
+    }
 
-void TestForm1::quizPanel()
-{
-    Window w(3);
-    w.open();
-    testing::clickOn(w.control("Bild6"));
-    w.randoms = {0.0, 0.0, 0.0};  // every draw hits task 1: four right choices
-    testing::clickOn(w.control("Option3"));
-    QCOMPARE(w.control("Picture1")->x(), w.control("Bezeichnung5")->x());
-    QCOMPARE(w.caption("quiz4"), QString("Antwort 1"));
-    w.messages.clear();
-    testing::doubleClickOn(w.control("quiz2"));
-    QCOMPARE(w.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
-    QCOMPARE(w.task(), 2);
-    testing::clickOn(w.control("Bild6"));
-    testing::clickOn(w.control("Option2"));
-    QCOMPARE(w.control("Picture1")->x(), w.control("Bezeichnung3")->x());
-    QVERIFY(w.control("Picture1")->x() >= w.form.width());
-}
+    void keysAfterModeChosenWithMouse_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("task");
+        QTest::addColumn<int>("marked");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("space draws a task") << int(Qt::Key_Space) << 4 << 1 << "";
+        QTest::newRow("right") << int(Qt::Key_Right) << 2 << 0 << "";
+        QTest::newRow("left") << int(Qt::Key_Left) << 4 << 0 << "";
+        QTest::newRow("end") << int(Qt::Key_End) << 4 << 0 << "";
+        QTest::newRow("home") << int(Qt::Key_Home) << 1 << 0 << "";
+        QTest::newRow("enter reveals") << int(Qt::Key_Return) << 1 << 0 << "Antwort 1\r";
+        QTest::newRow("down does nothing") << int(Qt::Key_Down) << 1 << 0 << "";
+        QTest::newRow("up does nothing") << int(Qt::Key_Up) << 1 << 0 << "";
+        QTest::newRow("tab does nothing") << int(Qt::Key_Tab) << 1 << 0 << "";
+    }
 
-void TestForm1::closeBoxAsks()
-{
-    Window w(2);
-    w.open();
-    w.messages.answer({app::Answer::No});
-    QVERIFY(!w.form.close());
-    QCOMPARE(w.messages.titles(), QStringList{"Ridoziruvirer"});
-    QVERIFY(w.form.isVisible());
-    w.messages.answer({app::Answer::Yes});
-    w.form.close();
-    QCOMPARE(w.ends.count(), 1);
-}
+    void keysAfterModeChosenWithMouse()
+    {
+        QFETCH(int, key);
+        QFETCH(int, task);
+        QFETCH(int, marked);
+        QFETCH(QString, display);
+        Window w(4);
+        w.open();
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Option1"));
+        QCOMPARE(w.messages.shown().size(), 1);
+        w.messages.clear();
+        w.randoms = {0.99};
+        testing::keyTo(&w.form, Qt::Key(key));
+        QCOMPARE(w.task(), task);
+        QCOMPARE(w.drawn(), marked);
+        QCOMPARE(w.caption("Bezeichnung1"), display);
+        // Nothing else took the key: no mode changed, no notice came.
+        QVERIFY(w.messages.shown().isEmpty());
+        QCOMPARE(w.form.trainer().modul().CurrentMode, int(app::WorkMode));
+        QVERIFY(qobject_cast<QRadioButton *>(w.control("Option1"))->isChecked());
+    }
 
-void TestForm1::userChoosesAFolder()
-{
-    Window w(3);
-    w.open();
-    testing::TaskFolder other;
-    other.write("REVAZE.INI", "NEU.WMF\r\nNeu\r\n");
-    testing::writePicture(other, "NEU.WMF", Qt::red);
-    QString offeredFrom;
-    ui::setFolderHook([&](const QString &start) {
-        offeredFrom = start;
-        return other.path();
-    });
-    testing::clickOn(w.control("Bild8"));
-    ui::setFolderHook(nullptr);
-    QCOMPARE(offeredFrom, w.folder.path());
-    QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 1"));
-    QCOMPARE(w.caption("Bezeichnung1"), QString("Neu\r"));
-    QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
-    // The editor works in the new folder too.
-    testing::clickOn(w.control("Bild13"));
-    QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form3");
-    QTRY_COMPARE(testing::control(QApplication::activeWindow(), "Datei1")->property("count").toInt(), 1);
-}
+    void quizPanel()
+    {
+        Window w(3);
+        w.open();
+        testing::clickOn(w.control("Bild6"));
+        w.randoms = {0.0, 0.0, 0.0};  // every draw hits task 1: four right choices
+        testing::clickOn(w.control("Option3"));
+        QCOMPARE(w.control("Picture1")->x(), w.control("Bezeichnung5")->x());
+        QCOMPARE(w.caption("quiz4"), QString("Antwort 1"));
+        w.messages.clear();
+        testing::doubleClickOn(w.control("quiz2"));
+        QCOMPARE(w.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
+        QCOMPARE(w.task(), 2);
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Option2"));
+        QCOMPARE(w.control("Picture1")->x(), w.control("Bezeichnung3")->x());
+        QVERIFY(w.control("Picture1")->x() >= w.form.width());
+    }
 
-void TestForm1::noticeOnActivationFromAnotherWindowOnly()
-{
-    Window w(2);
-    w.open();
-    // Back from another application: no notice.
-    QApplication::setActiveWindow(nullptr);
-    QApplication::setActiveWindow(&w.form);
-    QTest::qWait(30);
-    QVERIFY(w.messages.shown().isEmpty());
-    // Back from another window of the program: one notice.
-    testing::clickOn(w.control("Bild12"));
-    QTRY_VERIFY(QApplication::activeWindow() != &w.form);
-    testing::clickOn(testing::control(QApplication::activeWindow(), "Bild1"));
-    QApplication::setActiveWindow(&w.form);  // the window manager's part
-    QTRY_COMPARE(w.messages.shown().size(), 1);
-    QTest::qWait(30);
-    QCOMPARE(w.messages.shown().size(), 1);
-}
+    void closeBoxAsks()
+    {
+        Window w(2);
+        w.open();
+        w.messages.answer({app::Answer::No});
+        QVERIFY(!w.form.close());
+        QCOMPARE(w.messages.titles(), QStringList{"Ridoziruvirer"});
+        QVERIFY(w.form.isVisible());
+        w.messages.answer({app::Answer::Yes});
+        w.form.close();
+        QCOMPARE(w.ends.count(), 1);
+    }
+
+    void userChoosesAFolder()
+    {
+        Window w(3);
+        w.open();
+        testing::TaskFolder other;
+        other.write("REVAZE.INI", "NEU.WMF\r\nNeu\r\n");
+        testing::writePicture(other, "NEU.WMF", Qt::red);
+        QString offeredFrom;
+        ui::setFolderHook([&](const QString &start) {
+            offeredFrom = start;
+            return other.path();
+        });
+        testing::clickOn(w.control("Bild8"));
+        ui::setFolderHook(nullptr);
+        QCOMPARE(offeredFrom, w.folder.path());
+        QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 1"));
+        QCOMPARE(w.caption("Bezeichnung1"), QString("Neu\r"));
+        QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
+        // The editor works in the new folder too.
+        testing::clickOn(w.control("Bild13"));
+        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form3");
+        QTRY_COMPARE(testing::control(QApplication::activeWindow(), "Datei1")->property("count").toInt(), 1);
+    }
+
+    void noticeOnActivationFromAnotherWindowOnly()
+    {
+        Window w(2);
+        w.open();
+        // Back from another application: no notice.
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(&w.form);
+        QTest::qWait(30);
+        QVERIFY(w.messages.shown().isEmpty());
+        // Back from another window of the program: one notice.
+        testing::clickOn(w.control("Bild12"));
+        QTRY_VERIFY(QApplication::activeWindow() != &w.form);
+        testing::clickOn(testing::control(QApplication::activeWindow(), "Bild1"));
+        QApplication::setActiveWindow(&w.form);  // the window manager's part
+        QTRY_COMPARE(w.messages.shown().size(), 1);
+        QTest::qWait(30);
+        QCOMPARE(w.messages.shown().size(), 1);
+    }
+};
 
 REVAZE_TEST_MAIN(TestForm1)
 #include "tst_form1.moc"

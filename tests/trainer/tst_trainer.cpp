@@ -69,492 +69,463 @@ const QString kNotice[] = {
 class TestTrainer : public QObject {
     Q_OBJECT
 private slots:
-    void startUp();
-    void noTaskList_data();
-    void noTaskList();
-    void oddLineCount();
-    void emptyList();
-    void damagedLists_data();
-    void damagedLists();
-    void steps_data();
-    void steps();
-    void randomDrawsEachTaskOnce();
-    void randomWithOneTask();
-    void randomIsUniformOverUndrawnTasks();
-    void arrowsDoNotMarkTasks();
-    void reveal_data();
-    void reveal();
-    void quit_data();
-    void quit();
-    void modes_data();
-    void modes();
-    void settingsButtonToggles();
-    void missingPicture();
-    void quizChoices();
-    void judging_data();
-    void judging();
-    void quizWithOneTask();
-    void choicesKeptWhenPictureFails();
-    void switchFolder_data();
-    void switchFolder();
-};
-
-void TestTrainer::startUp()
-{
-    Fixture f(testing::numberedTasks(10));
-    QVERIFY(f.load());
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 10"));
-    QCOMPARE(f.trainer.answer(), QString("Antwort 1"));
-    QCOMPARE(f.trainer.answerDisplay(), QString("Antwort 1\r"));
-    QCOMPARE(f.trainer.modul().CurrentMode, int(app::LearningMode));
-    QCOMPARE(f.trainer.visitedMask(), std::string(10, '0'));
-    QCOMPARE(f.pictures, QStringList{"P1.WMF"});
-    QVERIFY(f.messages.shown().isEmpty());
-    QVERIFY(!f.trainer.modePanelShown());
-    QVERIFY(!f.trainer.quizPanelIn());
-}
-
-void TestTrainer::noTaskList_data()
-{
-    QTest::addColumn<bool>("folderOfThatName");
-    QTest::newRow("no file") << false;
-    QTest::newRow("a folder named REVAZE.INI") << true;
-}
-
-void TestTrainer::noTaskList()
-{
-    QFETCH(bool, folderOfThatName);
-    Fixture f(QByteArray{});
-    if (folderOfThatName)
-        QVERIFY(f.folder.dir().mkdir("REVAZE.INI"));
-    QVERIFY(!f.load());
-    QCOMPARE(f.ends, 1);
-    QCOMPARE(f.messages.shown().size(), 1);
-    const app::Message box = f.messages.shown().first();
-    QCOMPARE(box.text, QString("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"));
-    QCOMPARE(box.title, QString("REVAZE.INI"));
-    QCOMPARE(box.buttons, app::Buttons::YesNo);
-    QCOMPARE(box.icon, app::Icon::None);
-}
-
-void TestTrainer::oddLineCount()
-{
-    Fixture f("P1.WMF\r\nAntwort 1\r\nP2.WMF\r\n");
-    QVERIFY(f.load());
-    QCOMPARE(f.messages.texts(), QStringList{"Unterschiedliche Dateieinträge!\r\r"});
-    QCOMPARE(f.messages.titles(), QStringList{"Revaze: Dateifehler"});
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 2"));
-}
-
-void TestTrainer::emptyList()
-{
-    Fixture f("");
-    QVERIFY(f.load());
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe 0 / 0"));
-    QCOMPARE(f.pictures, QStringList{""});
-    for (int key : {39, 37, 36, 35, 32, 13})
-        f.trainer.keyDown(key);
-    f.trainer.judgeChoice(0);
-    QVERIFY(f.messages.shown().isEmpty());
-    QCOMPARE(f.trainer.answerDisplay(), QString());
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe 0 / 0"));
-    f.trainer.chooseMode(app::QuizMode);
-    QCOMPARE(f.messages.shown().size(), 1);
-}
-
-void TestTrainer::damagedLists_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QByteArray random(50 * 1024 * 1024, Qt::Uninitialized);
-    quint32 x = 2463534242u;
-    for (char &c : random) {
-        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
-        c = char(x);
-    }
-    QTest::newRow("50 MB of random bytes") << random;
-    QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
-    QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
-}
-
-void TestTrainer::damagedLists()
-{
-    QFETCH(QByteArray, bytes);
-    Fixture f(bytes);
-    QVERIFY(f.load());
-    for (int key : {39, 32, 13, 35})
-        f.trainer.keyDown(key);
-    QVERIFY(f.trainer.modul().TaskCount > 0);
-    QCOMPARE(f.trainer.counter().isEmpty(), false);
-}
-
-void TestTrainer::steps_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("to");
-    QTest::newRow("right") << 10 << 3 << "39" << 4;
-    QTest::newRow("right on the last wraps") << 10 << 10 << "39" << 1;
-    QTest::newRow("left") << 10 << 3 << "37" << 2;
-    QTest::newRow("left on the first wraps") << 10 << 1 << "37" << 10;
-    QTest::newRow("home") << 10 << 7 << "36" << 1;
-    QTest::newRow("end") << 10 << 3 << "35" << 10;
-    QTest::newRow("home on the first") << 10 << 1 << "36" << 1;
-    QTest::newRow("end on the last") << 10 << 10 << "35" << 10;
-    QTest::newRow("one task, left") << 1 << 1 << "37" << 1;
-    QTest::newRow("one task, right") << 1 << 1 << "39" << 1;
-    QTest::newRow("first") << 10 << 6 << "first" << 1;
-    QTest::newRow("previous") << 10 << 6 << "previous" << 5;
-    QTest::newRow("next") << 10 << 6 << "next" << 7;
-    QTest::newRow("last") << 10 << 6 << "last" << 10;
-    for (int key : {38, 40, 33, 34, 112, 65, 0})
-        QTest::addRow("key %d does nothing", key) << 5 << 3 << QString::number(key) << 3;
-}
-
-void TestTrainer::steps()
-{
-    QFETCH(int, count);
-    QFETCH(int, from);
-    QFETCH(QString, action);
-    QFETCH(int, to);
-    Fixture f(testing::numberedTasks(count));
-    f.startAt(from);
-    const QMap<QString, void (trainer::Trainer::*)()> buttons{{"first", &trainer::Trainer::firstTask},
-        {"previous", &trainer::Trainer::previousTask}, {"next", &trainer::Trainer::nextTask},
-        {"last", &trainer::Trainer::lastTask}};
-    if (buttons.contains(action))
-        (f.trainer.*buttons.value(action))();
-    else
-        f.trainer.keyDown(action.toInt());
-    QCOMPARE(f.task(), to);
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe %1 / %2").arg(to).arg(count));
-    QCOMPARE(f.trainer.answerDisplay(), QString("Antwort %1\r").arg(to));
-    QCOMPARE(f.pictures.last(), QString("P%1.WMF").arg(to));
-    QVERIFY(f.messages.shown().isEmpty());
-    QCOMPARE(f.trainer.visitedMask(), std::string(count, '0'));
-}
-
-void TestTrainer::randomDrawsEachTaskOnce()
-{
-    Fixture f(testing::numberedTasks(3));
-    f.startAt(1);
-    QList<qint64> seen;
-    for (int i = 0; i < 3; ++i) {
-        f.randoms.push_back(0.99);
-        f.trainer.keyDown(32);
-        seen.append(f.task());
-    }
-    std::sort(seen.begin(), seen.end());
-    QCOMPARE(seen, (QList<qint64>{1, 2, 3}));
-    QCOMPARE(f.trainer.visitedMask(), std::string("111"));
-    QVERIFY(f.messages.shown().isEmpty());
-
-    // The press after the last draw starts the round again.
-    f.randoms.push_back(0.0);
-    f.trainer.randomTask();
-    QCOMPARE(f.messages.texts(), QStringList{"Es wurden alle Aufgaben bearbeitet.\rDie Reihe beginnt wieder von vorn.\r\r"});
-    QCOMPARE(f.messages.titles(), QStringList{"Revaze"});
-    QCOMPARE(f.trainer.visitedMask(), std::string("100"));
-    QCOMPARE(f.task(), 1);
-}
-
-void TestTrainer::randomWithOneTask()
-{
-    Fixture f(testing::numberedTasks(1));
-    f.startAt(1);
-    f.trainer.randomTask();
-    QVERIFY(f.messages.shown().isEmpty());
-    for (int i = 0; i < 3; ++i) {
-        f.trainer.randomTask();
-        QCOMPARE(f.messages.shown().size(), i + 1);
-        QCOMPARE(f.task(), 1);
-    }
-}
-
-void TestTrainer::randomIsUniformOverUndrawnTasks()
-{
-    // Numbers spread evenly over [0, 1) must hit each undrawn task equally often.
-    trainer::VisitedMask mask;
-    const int draws = 4000;
-    QMap<qint64, int> hits;
-    for (int i = 0; i < draws; ++i) {
-        mask.reset(6);
-        mask.draw(0.0); // task 1
-        mask.draw(0.0); // now task 6 (the last open one moved into slot 0)
-        hits[mask.draw((i + 0.5) / draws)]++;
-    }
-    QCOMPARE(hits.keys(), (QList<qint64>{2, 3, 4, 5}));
-    for (int task : {2, 3, 4, 5})
-        QCOMPARE(hits.value(task), draws / 4);
-    QCOMPARE(std::count(mask.text().begin(), mask.text().end(), '1'), 3);
-    // A number of 1, which no source should give, still draws the last open task.
-    mask.reset(3);
-    QCOMPARE(mask.draw(1.0), 3);
-}
-
-void TestTrainer::arrowsDoNotMarkTasks()
-{
-    Fixture f(testing::numberedTasks(2));
-    f.startAt(1);
-    f.trainer.keyDown(39);
-    QCOMPARE(f.trainer.visitedMask(), std::string("00"));
-    f.randoms.push_back(0.7);
-    f.trainer.keyDown(32);
-    QCOMPARE(f.task(), 2);
-    QCOMPARE(f.trainer.visitedMask(), std::string("01"));
-}
-
-void TestTrainer::reveal_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("one line") << "Haus" << "Haus\r";
-    QTest::newRow("two lines") << "Der Hund@bellt" << "Der Hund\rbellt\r";
-    QTest::newRow("empty line between") << "a@@b" << "a\r\rb\r";
-    QTest::newRow("mark first and last") << "@x@" << "\rx\r\r";
-    QTest::newRow("empty answer") << "" << "\r";
-}
-
-void TestTrainer::reveal()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, shown);
-    Fixture f(tasksWithAnswers({"Erste", answer}));
-    f.startAt(1);
-    f.trainer.chooseMode(app::WorkMode);
-    f.trainer.nextTask();
-    QCOMPARE(f.trainer.answerDisplay(), QString());
-    f.trainer.keyDown(13);
-    QCOMPARE(f.trainer.answerDisplay(), shown);
-    f.trainer.reveal();
-    QCOMPARE(f.trainer.answerDisplay(), shown);
-    f.trainer.keyDown(37);
-    QCOMPARE(f.trainer.answerDisplay(), QString());
-}
-
-void TestTrainer::quit_data()
-{
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<int>("ends");
-    QTest::newRow("no") << Answer::No << 0;
-    QTest::newRow("yes") << Answer::Yes << 1;
-}
-
-void TestTrainer::quit()
-{
-    QFETCH(Answer, answer);
-    QFETCH(int, ends);
-    Fixture f(testing::numberedTasks(4));
-    f.startAt(3);
-    f.messages.answer({answer});
-    f.trainer.keyDown(27);
-    QCOMPARE(f.messages.shown().size(), 1);
-    const app::Message box = f.messages.shown().first();
-    QCOMPARE(box.text, QString("Dieses Programm jetzt beenden?"));
-    QCOMPARE(box.title, QString("Ridoziruvirer"));
-    QCOMPARE(box.buttons, app::Buttons::YesNo);
-    QCOMPARE(box.defaultButton, Answer::No);
-    QCOMPARE(box.icon, app::Icon::Stop);
-    QCOMPARE(f.ends, ends);
-    QCOMPARE(f.task(), 3);
-}
-
-void TestTrainer::modes_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("display");
-    QTest::newRow("work") << 1 << "";
-    QTest::newRow("learning") << 2 << "Antwort 1\r";
-    QTest::newRow("quiz") << 3 << "";
-}
-
-void TestTrainer::modes()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, display);
-    Fixture f(testing::numberedTasks(8));
-    f.startAt(7);
-    f.trainer.toggleModePanel();
-    f.randoms = {0.0, 0.0, 0.0};
-    f.messages.observe([&f, &display](const app::Message &) {
-        // The notice comes after task 1 is shown and the panel is hidden.
-        QCOMPARE(f.task(), 1);
-        QCOMPARE(f.trainer.answerDisplay(), display);
+    void startUp()
+    {
+        Fixture f(testing::numberedTasks(10));
+        QVERIFY(f.load());
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 10"));
+        QCOMPARE(f.trainer.answer(), QString("Antwort 1"));
+        QCOMPARE(f.trainer.answerDisplay(), QString("Antwort 1\r"));
+        QCOMPARE(f.trainer.modul().CurrentMode, int(app::LearningMode));
+        QCOMPARE(f.trainer.visitedMask(), std::string(10, '0'));
+        QCOMPARE(f.pictures, QStringList{"P1.WMF"});
+        QVERIFY(f.messages.shown().isEmpty());
         QVERIFY(!f.trainer.modePanelShown());
-    });
-    f.trainer.chooseMode(mode);
-    QCOMPARE(f.trainer.modul().CurrentMode, mode);
-    QCOMPARE(f.messages.texts(), QStringList{kNotice[mode - 1]});
-    QCOMPARE(f.trainer.quizPanelIn(), mode == 3);
-    QCOMPARE(f.trainer.choices().isEmpty(), mode != 3);
-    // The notice on activation follows the mode.
-    f.trainer.showModeNotice();
-    QCOMPARE(f.messages.texts().last(), kNotice[mode - 1]);
-    // A task shown later follows the mode too.
-    f.trainer.nextTask();
-    QCOMPARE(f.trainer.answerDisplay(), mode == 2 ? QString("Antwort 2\r") : QString());
-}
-
-void TestTrainer::settingsButtonToggles()
-{
-    Fixture f(testing::numberedTasks(3));
-    f.startAt(2);
-    f.trainer.toggleModePanel();
-    QVERIFY(f.trainer.modePanelShown());
-    f.trainer.toggleModePanel();
-    QVERIFY(!f.trainer.modePanelShown());
-    QCOMPARE(f.task(), 2);
-    QCOMPARE(f.trainer.modul().CurrentMode, int(app::LearningMode));
-}
-
-void TestTrainer::missingPicture()
-{
-    Fixture f(testing::numberedTasks(3), {"P1.WMF", "P3.WMF"});
-    QVERIFY(f.load());
-    QCOMPARE(f.messages.texts(), QStringList{"P1.WMF wurde nicht gefunden!\r"});
-    QCOMPARE(f.messages.titles(), QStringList{"Ladefehler"});
-    QCOMPARE(f.messages.shown().first().buttons, app::Buttons::Ok);
-    // The counter stays empty and the answer is not revealed, but the task is the new one.
-    QCOMPARE(f.trainer.counter(), QString());
-    QCOMPARE(f.trainer.answerDisplay(), QString());
-    QCOMPARE(f.trainer.answer(), QString("Antwort 1"));
-    f.trainer.nextTask();
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe 2 / 3"));
-    f.trainer.nextTask();
-    QCOMPARE(f.trainer.counter(), QString(" Aufgabe 2 / 3"));
-    QCOMPARE(f.task(), 3);
-    f.trainer.reveal();
-    QCOMPARE(f.trainer.answerDisplay(), QString("Antwort 3\r"));
-}
-
-void TestTrainer::quizChoices()
-{
-    Fixture f(tasksWithAnswers({"Zebra", "apfel", "Öl@fass", "Birne"}));
-    QVERIFY(f.load());
-    f.draw(4, {3, 2});
-    f.randoms.push_back(1.0);  // no source gives 1, but it would still draw the last task
-    f.trainer.chooseMode(app::QuizMode);
-    QCOMPARE(f.trainer.choices(), (QStringList{"apfel", "Birne", "Öl@fass", "Zebra"}));
-    QCOMPARE(f.trainer.choiceCaptions(), (QStringList{"apfel", "Birne", "Öl\rfass", "Zebra"}));
-    // Leaving quiz mode keeps the captions.
-    f.trainer.chooseMode(app::WorkMode);
-    QCOMPARE(f.trainer.choiceCaptions(), (QStringList{"apfel", "Birne", "Öl\rfass", "Zebra"}));
-}
-
-void TestTrainer::judging_data()
-{
-    QTest::addColumn<QList<int>>("draws");
-    QTest::addColumn<QString>("pick");
-    QTest::addColumn<int>("occurrence");
-    QTest::addColumn<bool>("right");
-    // Task 1 of four is "Haus"; the others "haus", "Maus", "Der Hund@bellt".
-    QTest::newRow("the right one") << QList<int>{3, 3, 2} << "Haus" << 0 << true;
-    QTest::newRow("the same text in other case is wrong") << QList<int>{2, 3, 3} << "haus" << 0 << false;
-    QTest::newRow("a wrong one") << QList<int>{3, 4, 2} << "Maus" << 0 << false;
-    QTest::newRow("current task drawn again: both right") << QList<int>{1, 3, 4} << "Haus" << 1 << true;
-    QTest::newRow("a text with marks is judged raw") << QList<int>{4, 3, 2} << "Der Hund@bellt" << 0 << false;
-}
-
-void TestTrainer::judging()
-{
-    QFETCH(QList<int>, draws);
-    QFETCH(QString, pick);
-    QFETCH(int, occurrence);
-    QFETCH(bool, right);
-    Fixture f(tasksWithAnswers({"Haus", "haus", "Maus", "Der Hund@bellt"}));
-    QVERIFY(f.load());
-    for (int k : draws)
-        f.draw(4, {k});
-    f.trainer.chooseMode(app::QuizMode);
-    f.messages.clear();
-    const QStringList choices = f.trainer.choices();
-    const int position = occurrence == 0 ? choices.indexOf(pick) : choices.lastIndexOf(pick);
-    QVERIFY(position >= 0 && (occurrence == 0 || position != choices.indexOf(pick)));
-    f.trainer.judgeChoice(position);
-    QCOMPARE(f.messages.titles(), QStringList{"Veduzozeva"});
-    QCOMPARE(f.messages.texts(), QStringList{right ? "Das ist richtig, weiter!\r\r" : "Das ist leider falsch!\r\r"});
-    QCOMPARE(f.task(), right ? 2 : 1);
-    if (!right)
-        QCOMPARE(f.trainer.choices(), choices);
-    // No label beyond the four.
-    f.trainer.judgeChoice(-1);
-    f.trainer.judgeChoice(4);
-    QCOMPARE(f.messages.shown().size(), 1);
-}
-
-void TestTrainer::quizWithOneTask()
-{
-    Fixture f(tasksWithAnswers({"Sonne"}));
-    QVERIFY(f.load());
-    f.trainer.chooseMode(app::QuizMode);
-    QCOMPARE(f.trainer.choiceCaptions(), QStringList(4, "Sonne"));
-    for (int position = 0; position < 4; ++position) {
-        f.messages.clear();
-        f.trainer.judgeChoice(position);
-        QCOMPARE(f.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
-        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 1"));
+        QVERIFY(!f.trainer.quizPanelIn());
     }
-    // The right answer on the last task of several leads to the first.
-    Fixture g(tasksWithAnswers({"A", "B", "C"}));
-    QVERIFY(g.load());
-    g.trainer.chooseMode(app::QuizMode);
-    g.trainer.lastTask();
-    g.trainer.judgeChoice(int(g.trainer.choices().indexOf("C")));
-    QCOMPARE(g.task(), 1);
-    QVERIFY(g.trainer.choices().contains("A"));
-}
 
-void TestTrainer::choicesKeptWhenPictureFails()
-{
-    Fixture f(tasksWithAnswers({"Eins", "Zwei"}), {"P2.WMF"});
-    QVERIFY(f.load());
-    f.draw(2, {1, 1, 1});
-    f.trainer.chooseMode(app::QuizMode);
-    const QStringList before = f.trainer.choices();
-    f.trainer.nextTask();
-    QCOMPARE(f.messages.titles().last(), QString("Ladefehler"));
-    QCOMPARE(f.trainer.choices(), before);
-    QCOMPARE(f.trainer.answer(), QString("Zwei"));
-    f.messages.clear();
-    f.trainer.judgeChoice(0);
-    QCOMPARE(f.messages.texts(), QStringList{"Das ist leider falsch!\r\r"});
-}
+    void noTaskList_data()
+    {
+        QTest::addColumn<bool>("folderOfThatName");
+        QTest::newRow("no file") << false;
+        QTest::newRow("a folder named REVAZE.INI") << true;
+    }
 
-void TestTrainer::switchFolder_data()
-{
-    QTest::addColumn<QByteArray>("list");  // null: no list file
-    QTest::addColumn<QString>("message");
-    QTest::newRow("a folder with a list") << QByteArray("A.WMF\r\nNeu\r\n") << kNotice[1];
-    QTest::newRow("a folder without one") << QByteArray() << "In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':\r";
-    QTest::newRow("a list that cannot be read") << QByteArray("folder")
-                                                << "Die Aufgabenliste 'REVAZE.INI' in diesem Ordner kann nicht gelesen werden:\r";
-}
+    void noTaskList()
+    {
+        QFETCH(bool, folderOfThatName);
+        Fixture f(QByteArray{});
+        if (folderOfThatName)
+            QVERIFY(f.folder.dir().mkdir("REVAZE.INI"));
+        QVERIFY(!f.load());
+        QCOMPARE(f.ends, 1);
+        QCOMPARE(f.messages.shown().size(), 1);
+        const app::Message box = f.messages.shown().first();
+        QCOMPARE(box.text, QString("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"));
+        QCOMPARE(box.title, QString("REVAZE.INI"));
+        QCOMPARE(box.buttons, app::Buttons::YesNo);
+        QCOMPARE(box.icon, app::Icon::None);
+    }
 
-void TestTrainer::switchFolder()
-{
-    QFETCH(QByteArray, list);
-    QFETCH(QString, message);
-    Fixture f(testing::numberedTasks(4));
-    f.startAt(3);
-    f.trainer.chooseMode(app::QuizMode);
-    f.trainer.toggleModePanel();
-    f.messages.clear();
-    testing::TaskFolder other;
-    if (list == "folder")
-        QVERIFY(other.dir().mkdir("REVAZE.INI"));
-    else if (!list.isNull())
-        other.write("revaze.ini", list);
-    const bool good = list.startsWith("A.WMF");
-    QCOMPARE(f.trainer.switchFolder(other.dir()), good);
-    QCOMPARE(f.messages.shown().size(), 1);
-    QVERIFY2(f.messages.texts().first().startsWith(message), qPrintable(f.messages.texts().first()));
-    QCOMPARE(f.trainer.folder(), good ? other.dir() : f.folder.dir());
-    QCOMPARE(f.trainer.counter(), good ? QString(" Aufgabe 1 / 1") : QString(" Aufgabe 1 / 4"));
-    QCOMPARE(f.trainer.modul().CurrentMode, good ? int(app::LearningMode) : int(app::QuizMode));
-    QCOMPARE(f.trainer.modePanelShown(), !good);
-    if (good)
-        QCOMPARE(f.trainer.answerDisplay(), QString("Neu\r"));
-}
+    void oddLineCount()
+    {
+        Fixture f("P1.WMF\r\nAntwort 1\r\nP2.WMF\r\n");
+        QVERIFY(f.load());
+        QCOMPARE(f.messages.texts(), QStringList{"Unterschiedliche Dateieinträge!\r\r"});
+        QCOMPARE(f.messages.titles(), QStringList{"Revaze: Dateifehler"});
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 2"));
+    }
+
+    void emptyList()
+    {
+        Fixture f("");
+        QVERIFY(f.load());
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 0 / 0"));
+        QCOMPARE(f.pictures, QStringList{""});
+        for (int key : {39, 37, 36, 35, 32, 13})
+            f.trainer.keyDown(key);
+        f.trainer.judgeChoice(0);
+        QVERIFY(f.messages.shown().isEmpty());
+        QCOMPARE(f.trainer.answerDisplay(), QString());
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 0 / 0"));
+        f.trainer.chooseMode(app::QuizMode);
+        QCOMPARE(f.messages.shown().size(), 1);
+    }
+
+    void damagedLists_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray random(50 * 1024 * 1024, Qt::Uninitialized);
+        quint32 x = 2463534242u;
+        for (char &c : random) {
+            x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+            c = char(x);
+        }
+        QTest::newRow("50 MB of random bytes") << random;
+        QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
+        QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
+    }
+
+    void damagedLists()
+    {
+        QFETCH(QByteArray, bytes);
+        Fixture f(bytes);
+        QVERIFY(f.load());
+        for (int key : {39, 32, 13, 35})
+            f.trainer.keyDown(key);
+        QVERIFY(f.trainer.modul().TaskCount > 0);
+        QCOMPARE(f.trainer.counter().isEmpty(), false);
+    }
+
+    void steps_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("to");
+        QTest::newRow("right") << 10 << 3 << "39" << 4;
+        QTest::newRow("right on the last wraps") << 10 << 10 << "39" << 1;
+        QTest::newRow("left") << 10 << 3 << "37" << 2;
+        QTest::newRow("left on the first wraps") << 10 << 1 << "37" << 10;
+        QTest::newRow("home") << 10 << 7 << "36" << 1;
+        QTest::newRow("end") << 10 << 3 << "35" << 10;
+        QTest::newRow("home on the first") << 10 << 1 << "36" << 1;
+        QTest::newRow("end on the last") << 10 << 10 << "35" << 10;
+        QTest::newRow("one task, left") << 1 << 1 << "37" << 1;
+        QTest::newRow("one task, right") << 1 << 1 << "39" << 1;
+        QTest::newRow("first") << 10 << 6 << "first" << 1;
+        QTest::newRow("previous") << 10 << 6 << "previous" << 5;
+        QTest::newRow("next") << 10 << 6 << "next" << 7;
+        QTest::newRow("last") << 10 << 6 << "last" << 10;
+        for (int key : {38, 40, 33, 34, 112, 65, 0})
+            QTest::addRow("key %d does nothing", key) << 5 << 3 << QString::number(key) << 3;
+    }
+
+    void steps()
+    {
+        QFETCH(int, count);
+        QFETCH(int, from);
+        QFETCH(QString, action);
+        QFETCH(int, to);
+        Fixture f(testing::numberedTasks(count));
+        f.startAt(from);
+        const QMap<QString, void (trainer::Trainer::*)()> buttons{{"first", &trainer::Trainer::firstTask},
+            {"previous", &trainer::Trainer::previousTask}, {"next", &trainer::Trainer::nextTask},
+            {"last", &trainer::Trainer::lastTask}};
+        if (buttons.contains(action))
+            (f.trainer.*buttons.value(action))();
+        else
+            f.trainer.keyDown(action.toInt());
+        QCOMPARE(f.task(), to);
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe %1 / %2").arg(to).arg(count));
+        QCOMPARE(f.trainer.answerDisplay(), QString("Antwort %1\r").arg(to));
+        QCOMPARE(f.pictures.last(), QString("P%1.WMF").arg(to));
+        QVERIFY(f.messages.shown().isEmpty());
+        QCOMPARE(f.trainer.visitedMask(), std::string(count, '0'));
+    }
+
+    void randomDrawsEachTaskOnce()
+    {
+        Fixture f(testing::numberedTasks(3));
+        f.startAt(1);
+        QList<qint64> seen;
+        for (int i = 0; i < 3; ++i) {
+            f.randoms.push_back(0.99);
+            f.trainer.keyDown(32);
+            seen.append(f.task());
+        }
+        std::sort(seen.begin(), seen.end());
+        QCOMPARE(seen, (QList<qint64>{1, 2, 3}));
+        QCOMPARE(f.trainer.visitedMask(), std::string("111"));
+        QVERIFY(f.messages.shown().isEmpty());
+
+        // The press after the last draw starts the round again.
+        f.randoms.push_back(0.0);
+        f.trainer.randomTask();
+        QCOMPARE(f.messages.texts(), QStringList{"Es wurden alle Aufgaben bearbeitet.\rDie Reihe beginnt wieder von vorn.\r\r"});
+        QCOMPARE(f.messages.titles(), QStringList{"Revaze"});
+        QCOMPARE(f.trainer.visitedMask(), std::string("100"));
+        QCOMPARE(f.task(), 1);
+    }
+
+    void randomWithOneTask()
+    {
+        Fixture f(testing::numberedTasks(1));
+        f.startAt(1);
+        f.trainer.randomTask();
+        QVERIFY(f.messages.shown().isEmpty());
+        for (int i = 0; i < 3; ++i) {
+            f.trainer.randomTask();
+            QCOMPARE(f.messages.shown().size(), i + 1);
+            QCOMPARE(f.task(), 1);
+        }
+    }
+
+    void randomIsUniformOverUndrawnTasks()
+    {
+        // Numbers spread evenly over [0, 1) must hit each undrawn task equally often.
+        trainer::VisitedMask mask;
+        const int draws = 4000;
+        QMap<qint64, int> hits;
+        for (int i = 0; i < draws; ++i) {
+            mask.reset(6);
+            mask.draw(0.0); // task 1
+            mask.draw(0.0); // now task 6 (the last open one moved into slot 0)
+            hits[mask.draw((i + 0.5) / draws)]++;
+        }
+        QCOMPARE(hits.keys(), (QList<qint64>{2, 3, 4, 5}));
+        for (int task : {2, 3, 4, 5})
+            QCOMPARE(hits.value(task), draws / 4);
+        QCOMPARE(std::count(mask.text().begin(), mask.text().end(), '1'), 3);
+        // A number of 1, which no source should give, still draws the last open task.
+        mask.reset(3);
+        QCOMPARE(mask.draw(1.0), 3);
+    }
+
+    void arrowsDoNotMarkTasks()
+    {
+        Fixture f(testing::numberedTasks(2));
+        f.startAt(1);
+        f.trainer.keyDown(39);
+        QCOMPARE(f.trainer.visitedMask(), std::string("00"));
+        f.randoms.push_back(0.7);
+        f.trainer.keyDown(32);
+        QCOMPARE(f.task(), 2);
+        QCOMPARE(f.trainer.visitedMask(), std::string("01"));
+    }
+
+    void reveal_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one line") << "Haus" << "Haus\r";
+        QTest::newRow("two lines") << "Der Hund@bellt" << "Der Hund\rbellt\r";
+        QTest::newRow("empty line between") << "a@@b" << "a\r\rb\r";
+        QTest::newRow("mark first and last") << "@x@" << "\rx\r\r";
+        QTest::newRow("empty answer") << "" << "\r";
+    }
+
+    void reveal()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, shown);
+        Fixture f(tasksWithAnswers({"Erste", answer}));
+        f.startAt(1);
+        f.trainer.chooseMode(app::WorkMode);
+        f.trainer.nextTask();
+        QCOMPARE(f.trainer.answerDisplay(), QString());
+        f.trainer.keyDown(13);
+        QCOMPARE(f.trainer.answerDisplay(), shown);
+        f.trainer.reveal();
+        QCOMPARE(f.trainer.answerDisplay(), shown);
+        f.trainer.keyDown(37);
+        QCOMPARE(f.trainer.answerDisplay(), QString());
+    }
+
+    void quit_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("ends");
+        QTest::newRow("no") << Answer::No << 0;
+        QTest::newRow("yes") << Answer::Yes << 1;
+    }
+
+    void quit()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(int, ends);
+        Fixture f(testing::numberedTasks(4));
+        f.startAt(3);
+        f.messages.answer({answer});
+        f.trainer.keyDown(27);
+        QCOMPARE(f.messages.shown().size(), 1);
+        const app::Message box = f.messages.shown().first();
+        QCOMPARE(box.text, QString("Dieses Programm jetzt beenden?"));
+        QCOMPARE(box.title, QString("Ridoziruvirer"));
+        QCOMPARE(box.buttons, app::Buttons::YesNo);
+        QCOMPARE(box.defaultButton, Answer::No);
+        QCOMPARE(box.icon, app::Icon::Stop);
+        QCOMPARE(f.ends, ends);
+        QCOMPARE(f.task(), 3);
+    }
+
+    void modes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("work") << 1 << "";
+        QTest::newRow("learning") << 2 << "Antwort 1\r";
+        QTest::newRow("quiz") << 3 << "";
+    }
+
+    void modes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, display);
+        Fixture f(testing::numberedTasks(8));
+        f.startAt(7);
+        f.trainer.toggleModePanel();
+        f.randoms = {0.0, 0.0, 0.0};
+        f.messages.observe([&f, &display](const app::Message &) {
+            // The notice comes after task 1 is shown and the panel is hidden.
+            QCOMPARE(f.task(), 1);
+            QCOMPARE(f.trainer.answerDisplay(), display);
+            QVERIFY(!f.trainer.modePanelShown());
+        });
+        f.trainer.chooseMode(mode);
+        QCOMPARE(f.trainer.modul().CurrentMode, mode);
+        QCOMPARE(f.messages.texts(), QStringList{kNotice[mode - 1]});
+        QCOMPARE(f.trainer.quizPanelIn(), mode == 3);
+        QCOMPARE(f.trainer.choices().isEmpty(), mode != 3);
+        // The notice on activation follows the mode.
+        f.trainer.showModeNotice();
+        QCOMPARE(f.messages.texts().last(), kNotice[mode - 1]);
+        // A task shown later follows the mode too.
+        f.trainer.nextTask();
+        QCOMPARE(f.trainer.answerDisplay(), mode == 2 ? QString("Antwort 2\r") : QString());
+    }
+
+    void settingsButtonToggles()
+    {
+        Fixture f(testing::numberedTasks(3));
+        f.startAt(2);
+        f.trainer.toggleModePanel();
+        QVERIFY(f.trainer.modePanelShown());
+        f.trainer.toggleModePanel();
+        QVERIFY(!f.trainer.modePanelShown());
+        QCOMPARE(f.task(), 2);
+        QCOMPARE(f.trainer.modul().CurrentMode, int(app::LearningMode));
+    }
+
+    void missingPicture()
+    {
+        Fixture f(testing::numberedTasks(3), {"P1.WMF", "P3.WMF"});
+        QVERIFY(f.load());
+        QCOMPARE(f.messages.texts(), QStringList{"P1.WMF wurde nicht gefunden!\r"});
+        QCOMPARE(f.messages.titles(), QStringList{"Ladefehler"});
+        QCOMPARE(f.messages.shown().first().buttons, app::Buttons::Ok);
+        // The counter stays empty and the answer is not revealed, but the task is the new one.
+        QCOMPARE(f.trainer.counter(), QString());
+        QCOMPARE(f.trainer.answerDisplay(), QString());
+        QCOMPARE(f.trainer.answer(), QString("Antwort 1"));
+        f.trainer.nextTask();
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 2 / 3"));
+        f.trainer.nextTask();
+        QCOMPARE(f.trainer.counter(), QString(" Aufgabe 2 / 3"));
+        QCOMPARE(f.task(), 3);
+        f.trainer.reveal();
+        QCOMPARE(f.trainer.answerDisplay(), QString("Antwort 3\r"));
+    }
+
+    void quizChoices()
+    {
+        Fixture f(tasksWithAnswers({"Zebra", "apfel", "Öl@fass", "Birne"}));
+        QVERIFY(f.load());
+        f.draw(4, {3, 2});
+        f.randoms.push_back(1.0);  // no source gives 1, but it would still draw the last task
+        f.trainer.chooseMode(app::QuizMode);
+        QCOMPARE(f.trainer.choices(), (QStringList{"apfel", "Birne", "Öl@fass", "Zebra"}));
+        QCOMPARE(f.trainer.choiceCaptions(), (QStringList{"apfel", "Birne", "Öl\rfass", "Zebra"}));
+        // Leaving quiz mode keeps the captions.
+        f.trainer.chooseMode(app::WorkMode);
+        QCOMPARE(f.trainer.choiceCaptions(), (QStringList{"apfel", "Birne", "Öl\rfass", "Zebra"}));
+    }
+
+    void judging_data()
+    {
+        QTest::addColumn<QList<int>>("draws");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<int>("occurrence");
+        QTest::addColumn<bool>("right");
+        // Task 1 of four is "Haus"; the others "haus", "Maus", "Der Hund@bellt".
+        QTest::newRow("the right one") << QList<int>{3, 3, 2} << "Haus" << 0 << true;
+        QTest::newRow("the same text in other case is wrong") << QList<int>{2, 3, 3} << "haus" << 0 << false;
+        QTest::newRow("a wrong one") << QList<int>{3, 4, 2} << "Maus" << 0 << false;
+        QTest::newRow("current task drawn again: both right") << QList<int>{1, 3, 4} << "Haus" << 1 << true;
+        QTest::newRow("a text with marks is judged raw") << QList<int>{4, 3, 2} << "Der Hund@bellt" << 0 << false;
+    }
+
+    void judging()
+    {
+        QFETCH(QList<int>, draws);
+        QFETCH(QString, pick);
+        QFETCH(int, occurrence);
+        QFETCH(bool, right);
+        Fixture f(tasksWithAnswers({"Haus", "haus", "Maus", "Der Hund@bellt"}));
+        QVERIFY(f.load());
+        for (int k : draws)
+            f.draw(4, {k});
+        f.trainer.chooseMode(app::QuizMode);
+        f.messages.clear();
+        const QStringList choices = f.trainer.choices();
+        const int position = occurrence == 0 ? choices.indexOf(pick) : choices.lastIndexOf(pick);
+        QVERIFY(position >= 0 && (occurrence == 0 || position != choices.indexOf(pick)));
+        f.trainer.judgeChoice(position);
+        QCOMPARE(f.messages.titles(), QStringList{"Veduzozeva"});
+        QCOMPARE(f.messages.texts(), QStringList{right ? "Das ist richtig, weiter!\r\r" : "Das ist leider falsch!\r\r"});
+        QCOMPARE(f.task(), right ? 2 : 1);
+        if (!right)
+            QCOMPARE(f.trainer.choices(), choices);
+        // No label beyond the four.
+        f.trainer.judgeChoice(-1);
+        f.trainer.judgeChoice(4);
+        QCOMPARE(f.messages.shown().size(), 1);
+    }
+
+    void quizWithOneTask()
+    {
+        Fixture f(tasksWithAnswers({"Sonne"}));
+        QVERIFY(f.load());
+        f.trainer.chooseMode(app::QuizMode);
+        QCOMPARE(f.trainer.choiceCaptions(), QStringList(4, "Sonne"));
+        for (int position = 0; position < 4; ++position) {
+            f.messages.clear();
+            f.trainer.judgeChoice(position);
+            QCOMPARE(f.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
+            QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 1"));
+        }
+        // The right answer on the last task of several leads to the first.
+        Fixture g(tasksWithAnswers({"A", "B", "C"}));
+        QVERIFY(g.load());
+        g.trainer.chooseMode(app::QuizMode);
+        g.trainer.lastTask();
+        g.trainer.judgeChoice(int(g.trainer.choices().indexOf("C")));
+        QCOMPARE(g.task(), 1);
+        QVERIFY(g.trainer.choices().contains("A"));
+    }
+
+    void choicesKeptWhenPictureFails()
+    {
+        Fixture f(tasksWithAnswers({"Eins", "Zwei"}), {"P2.WMF"});
+        QVERIFY(f.load());
+        f.draw(2, {1, 1, 1});
+        f.trainer.chooseMode(app::QuizMode);
+        const QStringList before = f.trainer.choices();
+        f.trainer.nextTask();
+        QCOMPARE(f.messages.titles().last(), QString("Ladefehler"));
+        QCOMPARE(f.trainer.choices(), before);
+        QCOMPARE(f.trainer.answer(), QString("Zwei"));
+        f.messages.clear();
+        f.trainer.judgeChoice(0);
+        QCOMPARE(f.messages.texts(), QStringList{"Das ist leider falsch!\r\r"});
+    }
+
+    void switchFolder_data()
+    {
+        QTest::addColumn<QByteArray>("list");  // null: no list file
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a folder with a list") << QByteArray("A.WMF\r\nNeu\r\n") << kNotice[1];
+        QTest::newRow("a folder without one") << QByteArray() << "In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':\r";
+        QTest::newRow("a list that cannot be read") << QByteArray("folder")
+                                                    << "Die Aufgabenliste 'REVAZE.INI' in diesem Ordner kann nicht gelesen werden:\r";
+    }
+
+    void switchFolder()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, message);
+        Fixture f(testing::numberedTasks(4));
+        f.startAt(3);
+        f.trainer.chooseMode(app::QuizMode);
+        f.trainer.toggleModePanel();
+        f.messages.clear();
+        testing::TaskFolder other;
+        if (list == "folder")
+            QVERIFY(other.dir().mkdir("REVAZE.INI"));
+        else if (!list.isNull())
+            other.write("revaze.ini", list);
+        const bool good = list.startsWith("A.WMF");
+        QCOMPARE(f.trainer.switchFolder(other.dir()), good);
+        QCOMPARE(f.messages.shown().size(), 1);
+        QVERIFY2(f.messages.texts().first().startsWith(message), qPrintable(f.messages.texts().first()));
+        QCOMPARE(f.trainer.folder(), good ? other.dir() : f.folder.dir());
+        QCOMPARE(f.trainer.counter(), good ? QString(" Aufgabe 1 / 1") : QString(" Aufgabe 1 / 4"));
+        QCOMPARE(f.trainer.modul().CurrentMode, good ? int(app::LearningMode) : int(app::QuizMode));
+        QCOMPARE(f.trainer.modePanelShown(), !good);
+        if (good)
+            QCOMPARE(f.trainer.answerDisplay(), QString("Neu\r"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTrainer)
 #include "tst_trainer.moc"

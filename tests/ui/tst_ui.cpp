@@ -18,279 +18,265 @@
 class TestUi : public QObject {
     Q_OBJECT
 private slots:
-    void captionKeepsCarriageReturns_data();
-    void captionKeepsCarriageReturns();
-    void folderDialog_data();
-    void folderDialog();
-    void runawayCaptionIsCut();
-    void pictures_data();
-    void pictures();
-    void designFontsExist();
-    void clicks_data();
-    void clicks();
-    void iconsAreDistinct();
-    void iconsSharpAtEveryScale_data();
-    void iconsSharpAtEveryScale();
-};
-
-void TestUi::captionKeepsCarriageReturns_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("plain") << "Haus" << "Haus";
-    QTest::newRow("two lines") << "Der Hund\rbellt\r" << "Der Hund\nbellt\n";
-    QTest::newRow("CR LF is one break") << "a\r\nb" << "a\nb";
-    QTest::newRow("empty lines") << "\r\ra" << "\n\na";
-    QTest::newRow("markup is text") << "<b>fett</b>" << "<b>fett</b>";
-}
-
-void TestUi::captionKeepsCarriageReturns()
-{
-    QFETCH(QString, caption);
-    QFETCH(QString, shown);
-    ui::Label label;
-    label.setCaption(caption);
-    QCOMPARE(label.caption(), caption);
-    QCOMPARE(label.text(), shown);
-    QCOMPARE(label.textFormat(), Qt::PlainText);
-    // Its own colours, on the window's white.
-    QWidget window;
-    ui::setColors(&window, Qt::white);
-    auto *coloured = new ui::Label(&window);
-    ui::setColors(coloured, ui::colors::lightBlue, ui::colors::textBlue);
-    coloured->setGeometry(0, 0, 50, 20);
-    QCOMPARE(window.grab().toImage().pixelColor(45, 15), ui::colors::lightBlue);
-}
-
-void TestUi::folderDialog_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("a folder chosen") << true;
-    QTest::newRow("cancelled") << false;
-}
-
-void TestUi::folderDialog()
-{
-    QFETCH(bool, accept);
-    testing::TaskFolder start;
-    QVERIFY(start.dir().mkdir("Aufgaben"));
-    // The user's part, once the dialog is up.
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), QString("Ordner wählen"));
-        dialog->selectFile(start.filePath("Aufgaben"));
-        QDialog *asDialog = dialog;  // accept() and reject() are public there
-        accept ? asDialog->accept() : asDialog->reject();
-    });
-    QCOMPARE(ui::chooseFolder("Ordner wählen", start.path()), accept ? start.filePath("Aufgaben") : QString());
-}
-
-void TestUi::runawayCaptionIsCut()
-{
-    ui::Label label;
-    const QString huge(10 * 1024 * 1024, QChar('x'));
-    label.setCaption(huge);
-    label.resize(300, 400);
-    label.grab();
-    QCOMPARE(label.caption().size(), huge.size());
-    QVERIFY(label.text().size() < 20000);
-}
-
-void TestUi::pictures_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("onDisk");    // name:format, or name/ for a folder
-    QTest::addColumn<QSize>("size");        // empty: not loaded
-    QTest::newRow("png") << "BILD.WMF" << "BILD.WMF:PNG" << QSize(40, 30);
-    QTest::newRow("jpeg") << "BILD.WMF" << "BILD.WMF:JPEG" << QSize(40, 30);
-    QTest::newRow("bmp") << "BILD.WMF" << "BILD.WMF:BMP" << QSize(40, 30);
-    QTest::newRow("svg after a doctype") << "BILD.WMF" << "BILD.WMF:SVG" << QSize(40, 30);
-    QTest::newRow("other letter case") << "BLUME.WMF" << "blume.wmf:PNG" << QSize(40, 30);
-    QTest::newRow("umlaut in other case") << "ÄPFEL.WMF" << "äpfel.wmf:PNG" << QSize(40, 30);
-    QTest::newRow("backslash folder") << "Bilder\\HAUS.WMF" << "bilder/haus.wmf:PNG" << QSize(40, 30);
-    QTest::newRow("drive letter") << "C:\\Bilder\\HAUS.WMF" << "HAUS.WMF:PNG" << QSize(40, 30);
-    QTest::newRow("missing") << "FEHLT.WMF" << "HAUS.WMF:PNG" << QSize();
-    QTest::newRow("blanks belong to the name") << "  HAUS.WMF " << "HAUS.WMF:PNG" << QSize();
-    QTest::newRow("a folder is no picture") << "ORDNER.WMF" << "ORDNER.WMF/" << QSize();
-    QTest::newRow("text is no picture") << "TEXT.WMF" << "TEXT.WMF:text" << QSize();
-    QTest::newRow("empty file") << "LEER.WMF" << "LEER.WMF:" << QSize();
-}
-
-void TestUi::pictures()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, onDisk);
-    QFETCH(QSize, size);
-    testing::TaskFolder folder;
-    const QString name = onDisk.section(':', 0, 0);
-    const QString format = onDisk.section(':', 1);
-    QVERIFY(folder.dir().mkpath(QFileInfo(name).path()));
-    QByteArray bytes;
-    if (format == "SVG") {
-        bytes = "<?xml version=\"1.0\"?>\n<!DOCTYPE svg>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" "
-                "height=\"30\"><rect width=\"40\" height=\"30\" fill=\"#ff0000\"/></svg>";
-    } else if (format == "text") {
-        bytes = "Das ist kein Bild.\r\n";
-    } else if (!format.isEmpty()) {
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(image.save(&buffer, format.toLatin1().constData(), 100));
+    void captionKeepsCarriageReturns_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Haus" << "Haus";
+        QTest::newRow("two lines") << "Der Hund\rbellt\r" << "Der Hund\nbellt\n";
+        QTest::newRow("CR LF is one break") << "a\r\nb" << "a\nb";
+        QTest::newRow("empty lines") << "\r\ra" << "\n\na";
+        QTest::newRow("markup is text") << "<b>fett</b>" << "<b>fett</b>";
     }
-    if (name.endsWith('/'))
-        QVERIFY(folder.dir().mkpath(name));
-    else
-        folder.write(name, bytes);
-    testing::writePicture(folder, "ALT.WMF", Qt::blue, 10, 10);
 
-    ui::PictureBox box;
-    box.resize(100, 100);
-    ui::setColors(&box, ui::colors::lightBlue);
-    QVERIFY(box.loadPicture("ALT.WMF", folder.dir()));
-    QString error;
-    QCOMPARE(box.loadPicture(stored, folder.dir(), &error), !size.isEmpty());
-    QCOMPARE(error.isEmpty(), !size.isEmpty());
-    // A picture that cannot be loaded leaves the old one.
-    QCOMPARE(box.picture().size(), size.isEmpty() ? QSize(10, 10) : size);
-    // Drawn at its own size from the top left corner, on the box's colour.
-    const QImage shot = box.grab().toImage();
-    QVERIFY(qAbs(shot.pixelColor(0, 0).red() - (size.isEmpty() ? 0 : 255)) < 8);
-    QCOMPARE(shot.pixelColor(60, 15), ui::colors::lightBlue);
-    QVERIFY(box.loadPicture(QString(), folder.dir()));
-    QVERIFY(box.picture().isNull());
-}
-
-void TestUi::designFontsExist()
-{
-    for (const char *face : {"MS Sans Serif", "Verdana"}) {
-        const QFont font = ui::designFont(face, 12, true);
-        QCOMPARE(font.pixelSize(), 16);
-        const QString family = QFontInfo(font).family();
-        QVERIFY2(family.contains("DejaVu") || family.contains("Liberation"), qPrintable(family));
+    void captionKeepsCarriageReturns()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        ui::Label label;
+        label.setCaption(caption);
+        QCOMPARE(label.caption(), caption);
+        QCOMPARE(label.text(), shown);
+        QCOMPARE(label.textFormat(), Qt::PlainText);
+        // Its own colours, on the window's white.
+        QWidget window;
+        ui::setColors(&window, Qt::white);
+        auto *coloured = new ui::Label(&window);
+        ui::setColors(coloured, ui::colors::lightBlue, ui::colors::textBlue);
+        coloured->setGeometry(0, 0, 50, 20);
+        QCOMPARE(window.grab().toImage().pixelColor(45, 15), ui::colors::lightBlue);
     }
-}
 
-void TestUi::clicks_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("gesture");
-    QTest::addColumn<int>("clicks");
-    for (const char *control : {"label", "picture box", "option button"}) {
-        QTest::addRow("%s, click", control) << control << "click" << 1;
-        QTest::addRow("%s, double click", control) << control << "double" << 1;
-        QTest::addRow("%s, triple click", control) << control << "triple" << 2;
-        QTest::addRow("%s, right button", control) << control << "right" << 0;
-        QTest::addRow("%s, released outside", control) << control << "outside" << 0;
-        QTest::addRow("%s, right double click, then click", control) << control << "right double" << 1;
+    void folderDialog_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("a folder chosen") << true;
+        QTest::newRow("cancelled") << false;
     }
-}
 
-void TestUi::clicks()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, gesture);
-    QFETCH(int, clicks);
-    QWidget window;
-    window.resize(200, 100);
-    QWidget *target = nullptr;
-    int count = 0;
-    if (control == "label") {
-        auto *label = new ui::Label(&window);
-        QObject::connect(label, &ui::Label::clicked, [&count] { ++count; });
-        target = label;
-    } else if (control == "picture box") {
-        auto *box = new ui::PictureBox(&window);
-        QObject::connect(box, &ui::PictureBox::clicked, [&count] { ++count; });
-        target = box;
-    } else {
-        auto *option = new ui::OptionButton(QStringLiteral("Modus"), &window);
-        QObject::connect(option, &ui::OptionButton::clicked, [&count] { ++count; });
-        target = option;
+    void folderDialog()
+    {
+        QFETCH(bool, accept);
+        testing::TaskFolder start;
+        QVERIFY(start.dir().mkdir("Aufgaben"));
+        // The user's part, once the dialog is up.
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QString("Ordner wählen"));
+            dialog->selectFile(start.filePath("Aufgaben"));
+            QDialog *asDialog = dialog;  // accept() and reject() are public there
+            accept ? asDialog->accept() : asDialog->reject();
+        });
+        QCOMPARE(ui::chooseFolder("Ordner wählen", start.path()), accept ? start.filePath("Aufgaben") : QString());
     }
-    target->setGeometry(10, 10, 80, 40);
-    QVERIFY(testing::showActive(&window));
-    QWindow *handle = window.windowHandle();
-    const QPoint inside(50, 30);
-    if (gesture == "click") {
-        testing::clickOn(target);
-    } else if (gesture == "double") {
-        testing::doubleClickOn(target);
-    } else if (gesture == "triple") {
-        QTest::mouseDClick(handle, Qt::LeftButton, {}, inside);
-        QTest::mousePress(handle, Qt::LeftButton, {}, inside, 1);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, inside, 1);
-    } else if (gesture == "right") {
-        testing::clickOn(target, {}, Qt::RightButton);
-    } else if (gesture == "outside") {
-        QTest::mousePress(handle, Qt::LeftButton, {}, inside);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(150, 80));
-    } else {
-        QTest::mouseDClick(handle, Qt::RightButton, {}, inside);
-        testing::clickOn(target);
+
+    void runawayCaptionIsCut()
+    {
+        ui::Label label;
+        const QString huge(10 * 1024 * 1024, QChar('x'));
+        label.setCaption(huge);
+        label.resize(300, 400);
+        label.grab();
+        QCOMPARE(label.caption().size(), huge.size());
+        QVERIFY(label.text().size() < 20000);
     }
-    QCOMPARE(count, clicks);
-    // Option buttons never keep the keyboard.
-    QVERIFY(QApplication::focusWidget() != target || control != "option button");
-}
 
-void TestUi::iconsAreDistinct()
-{
-    const QStringList names{"stop", "trafficlight", "start", "turnleft", "straight", "turnright", "ende", "cone",
-                            "children", "info", "edit", "bicycle", "editor/cancel", "editor/edit", "editor/new",
-                            "editor/save", "editor/copy", "editor/delete"};
-    QList<QImage> drawn;
-    for (const QString &name : names) {
-        const QImage icon = resources::drawIcon(name, 32);
-        QVERIFY2(!icon.isNull() && !drawn.contains(icon), qPrintable(name));
-        drawn.append(icon);
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("onDisk");    // name:format, or name/ for a folder
+        QTest::addColumn<QSize>("size");        // empty: not loaded
+        QTest::newRow("png") << "BILD.WMF" << "BILD.WMF:PNG" << QSize(40, 30);
+        QTest::newRow("jpeg") << "BILD.WMF" << "BILD.WMF:JPEG" << QSize(40, 30);
+        QTest::newRow("bmp") << "BILD.WMF" << "BILD.WMF:BMP" << QSize(40, 30);
+        QTest::newRow("svg after a doctype") << "BILD.WMF" << "BILD.WMF:SVG" << QSize(40, 30);
+        QTest::newRow("other letter case") << "BLUME.WMF" << "blume.wmf:PNG" << QSize(40, 30);
+        QTest::newRow("umlaut in other case") << "ÄPFEL.WMF" << "äpfel.wmf:PNG" << QSize(40, 30);
+        QTest::newRow("backslash folder") << "Bilder\\HAUS.WMF" << "bilder/haus.wmf:PNG" << QSize(40, 30);
+        QTest::newRow("drive letter") << "C:\\Bilder\\HAUS.WMF" << "HAUS.WMF:PNG" << QSize(40, 30);
+        QTest::newRow("missing") << "FEHLT.WMF" << "HAUS.WMF:PNG" << QSize();
+        QTest::newRow("blanks belong to the name") << "  HAUS.WMF " << "HAUS.WMF:PNG" << QSize();
+        QTest::newRow("a folder is no picture") << "ORDNER.WMF" << "ORDNER.WMF/" << QSize();
+        QTest::newRow("text is no picture") << "TEXT.WMF" << "TEXT.WMF:text" << QSize();
+        QTest::newRow("empty file") << "LEER.WMF" << "LEER.WMF:" << QSize();
     }
-    QVERIFY(resources::drawIcon("nichts", 32).isNull());
-    QVERIFY(resources::icon("nichts").isNull());
-}
 
-void TestUi::iconsSharpAtEveryScale_data()
-{
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<double>("scale");
-    for (const char *icon : {"stop", "turnright", "editor/cancel"}) {
-        for (double scale : {1.0, 1.5, 2.0, 3.0})
-            QTest::addRow("%s at %g", icon, scale) << icon << scale;
+    void pictures()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, onDisk);
+        QFETCH(QSize, size);
+        testing::TaskFolder folder;
+        const QString name = onDisk.section(':', 0, 0);
+        const QString format = onDisk.section(':', 1);
+        QVERIFY(folder.dir().mkpath(QFileInfo(name).path()));
+        QByteArray bytes;
+        if (format == "SVG") {
+            bytes = "<?xml version=\"1.0\"?>\n<!DOCTYPE svg>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" "
+                    "height=\"30\"><rect width=\"40\" height=\"30\" fill=\"#ff0000\"/></svg>";
+        } else if (format == "text") {
+            bytes = "Das ist kein Bild.\r\n";
+        } else if (!format.isEmpty()) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&buffer, format.toLatin1().constData(), 100));
+        }
+        if (name.endsWith('/'))
+            QVERIFY(folder.dir().mkpath(name));
+        else
+            folder.write(name, bytes);
+        testing::writePicture(folder, "ALT.WMF", Qt::blue, 10, 10);
+
+        ui::PictureBox box;
+        box.resize(100, 100);
+        ui::setColors(&box, ui::colors::lightBlue);
+        QVERIFY(box.loadPicture("ALT.WMF", folder.dir()));
+        QString error;
+        QCOMPARE(box.loadPicture(stored, folder.dir(), &error), !size.isEmpty());
+        QCOMPARE(error.isEmpty(), !size.isEmpty());
+        // A picture that cannot be loaded leaves the old one.
+        QCOMPARE(box.picture().size(), size.isEmpty() ? QSize(10, 10) : size);
+        // Drawn at its own size from the top left corner, on the box's colour.
+        const QImage shot = box.grab().toImage();
+        QVERIFY(qAbs(shot.pixelColor(0, 0).red() - (size.isEmpty() ? 0 : 255)) < 8);
+        QCOMPARE(shot.pixelColor(60, 15), ui::colors::lightBlue);
+        QVERIFY(box.loadPicture(QString(), folder.dir()));
+        QVERIFY(box.picture().isNull());
     }
-}
 
-void TestUi::iconsSharpAtEveryScale()
-{
-    QFETCH(QString, icon);
-    QFETCH(double, scale);
-    ui::PictureBox box;
-    box.resize(33, 33);
-    ui::setColors(&box, ui::colors::lightBlue);
-    box.setIcon(resources::icon(icon));
-    QImage shown(QSize(33, 33) * scale, QImage::Format_ARGB32);
-    shown.setDevicePixelRatio(scale);
-    box.render(&shown);
-
-    // Every device pixel of the icon is the drawing made at that many pixels,
-    // not the 32-pixel drawing enlarged.
-    const int side = int(32 * scale);
-    const QImage drawn = resources::drawIcon(icon, side);
-    const QImage enlarged = resources::drawIcon(icon, 32).scaled(side, side);
-    const QRgb background = ui::colors::lightBlue.rgb();
-    int differFromDrawn = 0;
-    int differFromEnlarged = 0;
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const QRgb onScreen = shown.pixel(x, y);
-            differFromDrawn += onScreen != (qAlpha(drawn.pixel(x, y)) ? drawn.pixel(x, y) : background);
-            differFromEnlarged += onScreen != (qAlpha(enlarged.pixel(x, y)) ? enlarged.pixel(x, y) : background);
+    void designFontsExist()
+    {
+        for (const char *face : {"MS Sans Serif", "Verdana"}) {
+            const QFont font = ui::designFont(face, 12, true);
+            QCOMPARE(font.pixelSize(), 16);
+            const QString family = QFontInfo(font).family();
+            QVERIFY2(family.contains("DejaVu") || family.contains("Liberation"), qPrintable(family));
         }
     }
-    QCOMPARE(differFromDrawn, 0);
-    if (scale > 1)
-        QVERIFY(differFromEnlarged > 0);
-}
+
+    void clicks_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<int>("clicks");
+        for (const char *control : {"label", "picture box", "option button"}) {
+            QTest::addRow("%s, click", control) << control << "click" << 1;
+            QTest::addRow("%s, double click", control) << control << "double" << 1;
+            QTest::addRow("%s, triple click", control) << control << "triple" << 2;
+            QTest::addRow("%s, right button", control) << control << "right" << 0;
+            QTest::addRow("%s, released outside", control) << control << "outside" << 0;
+            QTest::addRow("%s, right double click, then click", control) << control << "right double" << 1;
+        }
+    }
+
+    void clicks()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, gesture);
+        QFETCH(int, clicks);
+        QWidget window;
+        window.resize(200, 100);
+        QWidget *target = nullptr;
+        int count = 0;
+        if (control == "label") {
+            auto *label = new ui::Label(&window);
+            QObject::connect(label, &ui::Label::clicked, [&count] { ++count; });
+            target = label;
+        } else if (control == "picture box") {
+            auto *box = new ui::PictureBox(&window);
+            QObject::connect(box, &ui::PictureBox::clicked, [&count] { ++count; });
+            target = box;
+        } else {
+            auto *option = new ui::OptionButton(QStringLiteral("Modus"), &window);
+            QObject::connect(option, &ui::OptionButton::clicked, [&count] { ++count; });
+            target = option;
+        }
+        target->setGeometry(10, 10, 80, 40);
+        QVERIFY(testing::showActive(&window));
+        QWindow *handle = window.windowHandle();
+        const QPoint inside(50, 30);
+        if (gesture == "click") {
+            testing::clickOn(target);
+        } else if (gesture == "double") {
+            testing::doubleClickOn(target);
+        } else if (gesture == "triple") {
+            QTest::mouseDClick(handle, Qt::LeftButton, {}, inside);
+            QTest::mousePress(handle, Qt::LeftButton, {}, inside, 1);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, inside, 1);
+        } else if (gesture == "right") {
+            testing::clickOn(target, {}, Qt::RightButton);
+        } else if (gesture == "outside") {
+            QTest::mousePress(handle, Qt::LeftButton, {}, inside);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(150, 80));
+        } else {
+            QTest::mouseDClick(handle, Qt::RightButton, {}, inside);
+            testing::clickOn(target);
+        }
+        QCOMPARE(count, clicks);
+        // Option buttons never keep the keyboard.
+        QVERIFY(QApplication::focusWidget() != target || control != "option button");
+    }
+
+    void iconsAreDistinct()
+    {
+        const QStringList names{"stop", "trafficlight", "start", "turnleft", "straight", "turnright", "ende", "cone",
+                                "children", "info", "edit", "bicycle", "editor/cancel", "editor/edit", "editor/new",
+                                "editor/save", "editor/copy", "editor/delete"};
+        QList<QImage> drawn;
+        for (const QString &name : names) {
+            const QImage icon = resources::drawIcon(name, 32);
+            QVERIFY2(!icon.isNull() && !drawn.contains(icon), qPrintable(name));
+            drawn.append(icon);
+        }
+        QVERIFY(resources::drawIcon("nichts", 32).isNull());
+        QVERIFY(resources::icon("nichts").isNull());
+    }
+
+    void iconsSharpAtEveryScale_data()
+    {
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<double>("scale");
+        for (const char *icon : {"stop", "turnright", "editor/cancel"}) {
+            for (double scale : {1.0, 1.5, 2.0, 3.0})
+                QTest::addRow("%s at %g", icon, scale) << icon << scale;
+        }
+    }
+
+    void iconsSharpAtEveryScale()
+    {
+        QFETCH(QString, icon);
+        QFETCH(double, scale);
+        ui::PictureBox box;
+        box.resize(33, 33);
+        ui::setColors(&box, ui::colors::lightBlue);
+        box.setIcon(resources::icon(icon));
+        QImage shown(QSize(33, 33) * scale, QImage::Format_ARGB32);
+        shown.setDevicePixelRatio(scale);
+        box.render(&shown);
+
+        // Every device pixel of the icon is the drawing made at that many pixels,
+        // not the 32-pixel drawing enlarged.
+        const int side = int(32 * scale);
+        const QImage drawn = resources::drawIcon(icon, side);
+        const QImage enlarged = resources::drawIcon(icon, 32).scaled(side, side);
+        const QRgb background = ui::colors::lightBlue.rgb();
+        int differFromDrawn = 0;
+        int differFromEnlarged = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const QRgb onScreen = shown.pixel(x, y);
+                differFromDrawn += onScreen != (qAlpha(drawn.pixel(x, y)) ? drawn.pixel(x, y) : background);
+                differFromEnlarged += onScreen != (qAlpha(enlarged.pixel(x, y)) ? enlarged.pixel(x, y) : background);
+            }
+        }
+        QCOMPARE(differFromDrawn, 0);
+        if (scale > 1)
+            QVERIFY(differFromEnlarged > 0);
+    }
+};
 
 REVAZE_TEST_MAIN(TestUi)
 #include "tst_ui.moc"
