@@ -106,8 +106,11 @@ private slots:
         QCOMPARE(w.caption("Label1"), QString(" Aufgabe %1 / 10").arg(task));
         QCOMPARE(w.caption("Bezeichnung1"), display);
         QCOMPARE(w.drawn(), button == "Bild3" ? 1 : 0);
-        if (shows == "Frame1")
+        if (shows == "Frame1") {
             QVERIFY(w.control("Frame1")->isVisible());
+            testing::clickOn(w.control(button.toLatin1().constData()));  // and away again
+            QVERIFY(w.control("Frame1")->isHidden());
+        }
         else if (shows.startsWith("Form") || shows == "VAZIDEZA")
             QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == shows);
         else

@@ -228,19 +228,6 @@ private slots:
         QCOMPARE(f.task(), 1);
     }
 
-    void randomWithOneTask()
-    {
-        Fixture f(testing::numberedTasks(1));
-        f.startAt(1);
-        f.trainer.randomTask();
-        QVERIFY(f.messages.shown().isEmpty());
-        for (int i = 0; i < 3; ++i) {
-            f.trainer.randomTask();
-            QCOMPARE(f.messages.shown().size(), i + 1);
-            QCOMPARE(f.task(), 1);
-        }
-    }
-
     void randomIsUniformOverUndrawnTasks()
     {
         // Numbers spread evenly over [0, 1) must hit each undrawn task equally often.
@@ -260,18 +247,6 @@ private slots:
         // A number of 1, which no source should give, still draws the last open task.
         mask.reset(3);
         QCOMPARE(mask.draw(1.0), 3);
-    }
-
-    void arrowsDoNotMarkTasks()
-    {
-        Fixture f(testing::numberedTasks(2));
-        f.startAt(1);
-        f.trainer.keyDown(39);
-        QCOMPARE(f.trainer.visitedMask(), std::string("00"));
-        f.randoms.push_back(0.7);
-        f.trainer.keyDown(32);
-        QCOMPARE(f.task(), 2);
-        QCOMPARE(f.trainer.visitedMask(), std::string("01"));
     }
 
     void reveal_data()
@@ -363,18 +338,6 @@ private slots:
         // A task shown later follows the mode too.
         f.trainer.nextTask();
         QCOMPARE(f.trainer.answerDisplay(), mode == 2 ? QString("Antwort 2\r") : QString());
-    }
-
-    void settingsButtonToggles()
-    {
-        Fixture f(testing::numberedTasks(3));
-        f.startAt(2);
-        f.trainer.toggleModePanel();
-        QVERIFY(f.trainer.modePanelShown());
-        f.trainer.toggleModePanel();
-        QVERIFY(!f.trainer.modePanelShown());
-        QCOMPARE(f.task(), 2);
-        QCOMPARE(f.trainer.modul().CurrentMode, int(app::LearningMode));
     }
 
     void missingPicture()
