@@ -85,7 +85,7 @@ private slots:
     void pictures_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("onDisk");    // name:format, or name/ for a folder
+        QTest::addColumn<QString>("onDisk");    // name:format[:padded to bytes], or name/ for a folder
         QTest::addColumn<QSize>("size");        // empty: not loaded
         QTest::newRow("png") << "BILD.WMF" << "BILD.WMF:PNG" << QSize(40, 30);
         QTest::newRow("jpeg") << "BILD.WMF" << "BILD.WMF:JPEG" << QSize(40, 30);
@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("a folder is no picture") << "ORDNER.WMF" << "ORDNER.WMF/" << QSize();
         QTest::newRow("text is no picture") << "TEXT.WMF" << "TEXT.WMF:text" << QSize();
         QTest::newRow("empty file") << "LEER.WMF" << "LEER.WMF:" << QSize();
+        QTest::newRow("as large as a picture may be") << "BILD.WMF" << "BILD.WMF:PNG:67108864" << QSize(40, 30);
+        QTest::newRow("one byte larger") << "BILD.WMF" << "BILD.WMF:PNG:67108865" << QSize();
     }
 
     void pictures()
@@ -109,7 +111,7 @@ private slots:
         QFETCH(QSize, size);
         testing::TaskFolder folder;
         const QString name = onDisk.section(':', 0, 0);
-        const QString format = onDisk.section(':', 1);
+        const QString format = onDisk.section(':', 1, 1);
         QVERIFY(folder.dir().mkpath(QFileInfo(name).path()));
         QByteArray bytes;
         if (format == "SVG") {
@@ -128,6 +130,8 @@ private slots:
             QVERIFY(folder.dir().mkpath(name));
         else
             folder.write(name, bytes);
+        if (const qint64 padded = onDisk.section(':', 2).toLongLong())
+            QVERIFY(QFile::resize(folder.filePath(name), padded));
         testing::writePicture(folder, "ALT.WMF", Qt::blue, 10, 10);
 
         ui::PictureBox box;
