@@ -21,6 +21,17 @@ bool sameAsLatin1(QByteArrayView bytes)
     return true;
 }
 
+// Text that Windows-1252 stores as Latin-1 does: no character above FF nor in 80..9F.
+bool latin1Only(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u > 0xFF || (u >= 0x80 && u <= 0x9F))
+            return false;
+    }
+    return true;
+}
+
 bool encodable(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -44,6 +55,9 @@ QString decodeCp1252(QByteArrayView bytes)
 
 QByteArray encodeCp1252(QStringView text, QString *unmappable)
 {
+    // As on reading, most lines take the quick way.
+    if (latin1Only(text))
+        return text.toLatin1();
     QStringEncoder encoder(kCodec);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
