@@ -183,6 +183,8 @@ private slots:
         QTest::addColumn<QString>("named");  // in the reason
         QTest::newRow("characters beyond the code page") << "Grüße ☺ und ☺ ł" << "☺ł";
         QTest::newRow("a line end in a line") << "a\rb" << "CR";
+        for (const char16_t c1 : {u'\u0080', u'\u009F'})  // C1 controls the code page lacks
+            QTest::addRow("U+%04X", unsigned(c1)) << "x" + QString(QChar(c1)) << QString(QChar(c1));
     }
 
     void writerRefuses()
