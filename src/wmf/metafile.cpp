@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace wmf {
 
 Metafile::Metafile() = default;
@@ -35,12 +37,58 @@ QSize Metafile::naturalSize() const
     return m_natural;
 }
 
+// The player's device pixels are the pixels of the natural size, and GDI's
+// rules are rules about those pixels: a flood fill stops at pixels of the
+// border colour, raster operations mix whole pixels, a hairline is one pixel.
+// Drawn smaller, a device pixel would hold parts of several of them, blended:
+// a thin border no longer stops a flood fill and the fill runs over the page.
+// So below natural size the picture is played at its natural size (or as
+// close to it as memory allows) and that image scaled down.
 void Metafile::render(QPainter &painter) const
 {
     if (!m_parsed || !painter.isActive())
         return;
-    Player player(*m_parsed, painter);
-    player.play();
+    const QTransform toDevice = painter.deviceTransform();
+    const double scale = std::min(std::hypot(toDevice.m11(), toDevice.m12()), std::hypot(toDevice.m21(), toDevice.m22()));
+    if (scale >= 1.0 || m_natural.isEmpty()) {
+        Player(*m_parsed, painter).play();
+        return;
+    }
+    const double area = double(m_natural.width()) * m_natural.height();
+    const double fit = std::min(1.0, std::sqrt(double(limits::kMaxBitmapPixels) / area));
+    if (fit <= scale) {
+        Player(*m_parsed, painter).play();
+        return;
+    }
+    const QRectF frame(QPointF(0, 0), QSizeF(m_natural));
+    QImage canvas((QSizeF(m_natural) * fit).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter onCanvas(&canvas);
+    // What the picture is drawn over takes part in its raster operations.
+    if (painter.device() && painter.device()->devType() == QInternal::Image && !toDevice.isRotating()) {
+        const QImage &below = *static_cast<const QImage *>(static_cast<QImage *>(painter.device()));
+        onCanvas.setCompositionMode(QPainter::CompositionMode_Source);
+        onCanvas.setRenderHint(QPainter::SmoothPixmapTransform);
+        onCanvas.drawImage(QRectF(canvas.rect()), below, toDevice.mapRect(frame));
+        onCanvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    onCanvas.scale(fit, fit);
+    Player(*m_parsed, onCanvas).play();
+    onCanvas.end();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (toDevice.isRotating()) {
+        painter.drawImage(frame, canvas);
+    } else {
+        // Scaled down by averaging every pixel, and put down pixel for pixel.
+        const QRect onDevice = toDevice.mapRect(frame).toRect();
+        const QTransform deviceOnly = painter.worldTransform().inverted() * toDevice;
+        painter.setWorldTransform(deviceOnly.inverted());
+        painter.drawImage(onDevice.topLeft(), canvas.mirrored(toDevice.m11() < 0, toDevice.m22() < 0)
+                                                  .scaled(onDevice.size().expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
+                                                          Qt::SmoothTransformation));
+    }
+    painter.restore();
 }
 
 bool Metafile::looksLikeMetafile(const QByteArray &head)

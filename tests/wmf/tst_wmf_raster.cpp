@@ -10,6 +10,7 @@
 #include "wmf/stroker.h"
 #include "wmftest.h"
 
+#include <QDir>
 #include <QPainterPath>
 
 using namespace wmftest;
@@ -268,6 +269,31 @@ private slots:
             for (int x = 0; x < img.width(); x += 3)
                 colours.insert(qAlpha(img.pixel(x, y)) ? img.pixel(x, y) & 0xF0F0F0 : 1); // 1: a pixel left empty
         QVERIFY(!colours.contains(1) && colours.size() >= 6);
+    }
+
+    // Smaller than natural size, a picture looks like its natural-size image
+    // scaled down, whatever its records do with the pixels they draw on.
+    void smallerLooksScaledDown_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<double>("scale");
+        QList<std::pair<QString, QByteArray>> files;
+        for (const samples::Picture &p : samples::pictures())
+            files.append({p.fileName, p.data});
+        const QDir producers(sourcePath(QStringLiteral("tests/wmf/data/producers")));
+        for (const QString &name : producers.entryList({QStringLiteral("*.wmf")}, QDir::Files))
+            files.append({name, readFile(producers.filePath(name))});
+        for (const auto &[name, data] : files)
+            for (double scale : {0.5, 0.75})
+                QTest::addRow("%s at %g", qPrintable(name), scale) << data << scale;
+    }
+
+    void smallerLooksScaledDown()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(double, scale);
+        const QImage small = render(data, scale), natural = render(data);
+        EXPECT_CLOSE(small, natural.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 24, 8, 0.0);
     }
 
     void producers_data()

@@ -259,6 +259,10 @@ private slots:
         row("flood fill", pixelWriter(40, 40), flood, {{15, 15, blue}, {32, 32, white}});
         // On a screen with two pixels to the point, as the picture box draws.
         row("flood fill, dense screen", pixelWriter(40, 40), flood, {{30, 30, blue}, {44, 44, blue}, {64, 64, white}}, 1, 2);
+        // Drawn at half size, a hairline is half a pixel: the fill must still stop at it.
+        row("flood fill inside a hairline, half size", pixelWriter(40, 40), [](Wr &w) {
+            w.selectObject(w.createBrush(1, Qt::black)); w.rectangle(5, 5, 25, 25); brush(w, blue);
+            w.floodFill(15, 15, QColor(black)); }, {{7, 7, blue}, {16, 16, white}}, 0.5);
         // OPAQUE mode fills the text cell, ETO_OPAQUE the whole rectangle; text takes the text colour.
         row("text background and colour", pixelWriter(200, 100), [](Wr &w) { wmf::FontOptions f; f.height = -40;
             w.selectObject(w.createFont(f)); pen(w, 0, 0, green); w.setTextColor(QColor(red));
