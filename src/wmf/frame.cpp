@@ -2,8 +2,6 @@
 
 #include "records.h"
 
-#include <QRectF>
-
 #include <cmath>
 #include <optional>
 
@@ -114,8 +112,14 @@ Frame computeFrame(const ParsedMetafile &mf)
         f.viewportExt = QPointF(f.natural.width(), f.natural.height());
         return f;
     }
-    if (drawn.isEmpty())
-        drawn = QRectF(0, 0, 100, 100);
+    f = frameAround(drawn.isEmpty() ? QRectF(0, 0, 100, 100) : drawn);
+    f.estimated = true;
+    return f;
+}
+
+Frame frameAround(const QRectF &drawn)
+{
+    Frame f;
     const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
     f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
     f.mapMode = MM_ANISOTROPIC;

@@ -6,6 +6,7 @@
 #include "parser.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 
 namespace wmf {
@@ -14,8 +15,12 @@ struct Frame {
     QSize natural;
     int mapMode = MM_ANISOTROPIC;
     QPointF windowOrg, windowExt{1, 1}, viewportOrg, viewportExt{1, 1};
+    bool estimated = false; // the file states no frame: an estimate of what it draws
 };
 Frame computeFrame(const ParsedMetafile &mf);
+// The frame around this part of the logical plane, one unit to the pixel
+// (huge ones scaled down to 1024 pixels).
+Frame frameAround(const QRectF &drawn);
 
 // Logical units to the inch in the fixed map modes; 0 in the others.
 double unitsPerInch(int mapMode);

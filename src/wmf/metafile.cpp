@@ -14,15 +14,78 @@ Metafile::~Metafile() = default;
 Metafile::Metafile(const Metafile &other) = default;
 Metafile &Metafile::operator=(const Metafile &other) = default;
 
+namespace {
+
+// The smallest rectangle holding every pixel something was drawn on.
+QRect inkBounds(const QImage &image)
+{
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Where a play of the whole logical plane leaves ink inside `region` (in
+// units of the plane), looked at with at most `side` pixels a side.
+QRectF inkOnPlane(const ParsedMetafile &mf, const Frame &plane, const QRectF &region, int side)
+{
+    const double scale = std::min(1.0, side / std::max(region.width(), region.height()));
+    QImage image(QSizeF(region.size() * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.translate(-region.topLeft());
+    Player(mf, painter, plane).play();
+    painter.end();
+    const QRect ink = inkBounds(image);
+    if (ink.isEmpty())
+        return {};
+    return QRectF(region.topLeft() + QPointF(ink.topLeft()) / scale, QSizeF(ink.size()) / scale);
+}
+
+// A file that states no frame (no placeable header, no window) is as large
+// as what it draws, text and wide pens included: played on the whole plane
+// of 16-bit coordinates, one unit to the pixel, and looked at coarsely,
+// then again closely where the ink is.
+Frame measuredFrame(const ParsedMetafile &mf, const Frame &estimate)
+{
+    constexpr int kReach = 32768;
+    constexpr int kSide = 2048;
+    Frame plane;
+    plane.natural = QSize(2 * kReach, 2 * kReach);
+    plane.windowOrg = QPointF(-kReach, -kReach);
+    plane.windowExt = plane.viewportExt = QPointF(2 * kReach, 2 * kReach);
+    const QRectF coarse = inkOnPlane(mf, plane, QRectF(0, 0, 2 * kReach, 2 * kReach), kSide);
+    if (coarse.isEmpty())
+        return estimate;
+    const double cell = 2.0 * kReach / kSide;
+    const QRectF drawn = inkOnPlane(mf, plane, coarse.adjusted(-cell, -cell, cell, cell), kSide);
+    return drawn.isEmpty() ? estimate : frameAround(drawn.translated(-kReach, -kReach));
+}
+
+} // namespace
+
 bool Metafile::load(const QByteArray &data, QString *error)
 {
     auto parsed = std::make_shared<ParsedMetafile>();
     if (!Parser::parse(data, parsed.get(), error)) {
         m_parsed.reset();
-        m_natural = QSize();
+        m_frame.reset();
         return false;
     }
-    m_natural = computeFrame(*parsed).natural;
+    Frame frame = computeFrame(*parsed);
+    if (frame.estimated)
+        frame = measuredFrame(*parsed, frame);
+    m_frame = std::make_shared<const Frame>(frame);
     m_parsed = std::move(parsed);
     return true;
 }
@@ -34,7 +97,7 @@ bool Metafile::isNull() const
 
 QSize Metafile::naturalSize() const
 {
-    return m_natural;
+    return m_frame ? m_frame->natural : QSize();
 }
 
 // The player's device pixels are the pixels of the natural size, and GDI's
@@ -50,18 +113,18 @@ void Metafile::render(QPainter &painter) const
         return;
     const QTransform toDevice = painter.deviceTransform();
     const double scale = std::min(std::hypot(toDevice.m11(), toDevice.m12()), std::hypot(toDevice.m21(), toDevice.m22()));
-    if (scale >= 1.0 || m_natural.isEmpty()) {
-        Player(*m_parsed, painter).play();
+    if (scale >= 1.0 || naturalSize().isEmpty()) {
+        Player(*m_parsed, painter, *m_frame).play();
         return;
     }
-    const double area = double(m_natural.width()) * m_natural.height();
+    const double area = double(m_frame->natural.width()) * m_frame->natural.height();
     const double fit = std::min(1.0, std::sqrt(double(limits::kMaxBitmapPixels) / area));
     if (fit <= scale) {
-        Player(*m_parsed, painter).play();
+        Player(*m_parsed, painter, *m_frame).play();
         return;
     }
-    const QRectF frame(QPointF(0, 0), QSizeF(m_natural));
-    QImage canvas((QSizeF(m_natural) * fit).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    const QRectF frame(QPointF(0, 0), QSizeF(m_frame->natural));
+    QImage canvas((QSizeF(m_frame->natural) * fit).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter onCanvas(&canvas);
     // What the picture is drawn over takes part in its raster operations.
@@ -73,7 +136,7 @@ void Metafile::render(QPainter &painter) const
         onCanvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     onCanvas.scale(fit, fit);
-    Player(*m_parsed, onCanvas).play();
+    Player(*m_parsed, onCanvas, *m_frame).play();
     onCanvas.end();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

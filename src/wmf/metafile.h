@@ -12,6 +12,7 @@ class QPainter;
 
 namespace wmf {
 
+struct Frame;
 struct ParsedMetafile;
 
 class Metafile {
@@ -36,7 +37,7 @@ public:
 
 private:
     std::shared_ptr<const ParsedMetafile> m_parsed;
-    QSize m_natural;
+    std::shared_ptr<const Frame> m_frame;
 };
 
 } // namespace wmf

@@ -11,8 +11,8 @@
 namespace wmf {
 
 struct Player::Parts {
-    Parts(const ParsedMetafile &mf, QPainter &p, PlayStats &stats)
-        : frame(computeFrame(mf)), objects(mf.header.numberOfObjects), style(p, dc, frame, direct),
+    Parts(const ParsedMetafile &mf, const Frame &playFrame, QPainter &p, PlayStats &stats)
+        : frame(playFrame), objects(mf.header.numberOfObjects), style(p, dc, frame, direct),
           shapes(p, dc, frame, style, direct), text(p, dc, style), blits(p, dc, style, stats), regions(p, dc, style)
     {
     }
@@ -30,8 +30,10 @@ struct Player::Parts {
     qint64 glyphBudget = 200000;
 };
 
-Player::Player(const ParsedMetafile &mf, QPainter &painter)
-    : m_mf(mf), m_p(painter), m(std::make_unique<Parts>(mf, painter, m_stats))
+Player::Player(const ParsedMetafile &mf, QPainter &painter) : Player(mf, painter, computeFrame(mf)) {}
+
+Player::Player(const ParsedMetafile &mf, QPainter &painter, const Frame &frame)
+    : m_mf(mf), m_p(painter), m(std::make_unique<Parts>(mf, frame, painter, m_stats))
 {
 }
 

@@ -23,6 +23,7 @@ namespace wmf {
 class Player {
 public:
     Player(const ParsedMetafile &mf, QPainter &painter);
+    Player(const ParsedMetafile &mf, QPainter &painter, const Frame &frame);
     ~Player();
     void play();
     const PlayStats &stats() const { return m_stats; }
