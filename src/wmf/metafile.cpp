@@ -59,16 +59,16 @@ QRectF inkOnPlane(const ParsedMetafile &mf, const Frame &plane, const QRectF &re
 Frame measuredFrame(const ParsedMetafile &mf, const Frame &estimate)
 {
     constexpr int kReach = 32768;
-    constexpr int kSide = 2048;
+    constexpr int kCoarse = 256, kClose = 2048; // pixels a side: cheap, then exact for pictures up to kClose
     Frame plane;
     plane.natural = QSize(2 * kReach, 2 * kReach);
     plane.windowOrg = QPointF(-kReach, -kReach);
     plane.windowExt = plane.viewportExt = QPointF(2 * kReach, 2 * kReach);
-    const QRectF coarse = inkOnPlane(mf, plane, QRectF(0, 0, 2 * kReach, 2 * kReach), kSide);
+    const QRectF coarse = inkOnPlane(mf, plane, QRectF(0, 0, 2 * kReach, 2 * kReach), kCoarse);
     if (coarse.isEmpty())
         return estimate;
-    const double cell = 2.0 * kReach / kSide;
-    const QRectF drawn = inkOnPlane(mf, plane, coarse.adjusted(-cell, -cell, cell, cell), kSide);
+    const double cell = 2.0 * kReach / kCoarse;
+    const QRectF drawn = inkOnPlane(mf, plane, coarse.adjusted(-cell, -cell, cell, cell), kClose);
     return drawn.isEmpty() ? estimate : frameAround(drawn.translated(-kReach, -kReach));
 }
 
@@ -113,13 +113,9 @@ void Metafile::render(QPainter &painter) const
         return;
     const QTransform toDevice = painter.deviceTransform();
     const double scale = std::min(std::hypot(toDevice.m11(), toDevice.m12()), std::hypot(toDevice.m21(), toDevice.m22()));
-    if (scale >= 1.0 || naturalSize().isEmpty()) {
-        Player(*m_parsed, painter, *m_frame).play();
-        return;
-    }
     const double area = double(m_frame->natural.width()) * m_frame->natural.height();
     const double fit = std::min(1.0, std::sqrt(double(limits::kMaxBitmapPixels) / area));
-    if (fit <= scale) {
+    if (fit <= scale) { // at or above natural size (or as close as memory allows): straight onto the painter
         Player(*m_parsed, painter, *m_frame).play();
         return;
     }
