@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QHash>
+#include <QRawFont>
 #include <QStringDecoder>
 
 namespace wmf {
@@ -14,8 +15,9 @@ namespace {
 #include "codepages.inc"
 
 // The one place where Windows face names meet the fonts Debian ships
-// (fonts-liberation2 is metric-compatible with the core Windows fonts;
-// DejaVu covers the rest and the symbol repertoire).
+// (fonts-liberation2 is metric-compatible with the core Windows fonts,
+// fonts-urw-base35's Standard Symbols PS with Symbol; DejaVu covers the rest
+// and stands in for Symbol where that is missing).
 struct FaceEntry {
     const char *windows;
     const char *family;
@@ -129,6 +131,44 @@ bool isInstalled(const QString &face)
     return found.compare(face, Qt::CaseInsensitive) == 0;
 }
 
+// Symbol's metrics and weight, and its pieces of tall brackets, braces and
+// integrals, which formula editors stack line by line.
+const QString kSymbolFamily = QStringLiteral("Standard Symbols PS");
+
+// How the installed Symbol clone takes Symbol's signs: its OpenType file
+// keeps Symbol's own codes, its Type 1 files Unicode and private-use points.
+enum class SymbolClone { Missing, SymbolCodes, Unicode };
+
+SymbolClone symbolClone()
+{
+    static const SymbolClone clone = [] {
+        if (!isInstalled(kSymbolFamily))
+            return SymbolClone::Missing;
+        const QRawFont raw = QRawFont::fromFont(QFont(kSymbolFamily));
+        if (raw.supportsCharacter(QChar(0x2212)))
+            return SymbolClone::Unicode;
+        return raw.supportsCharacter(QChar(0xE9)) ? SymbolClone::SymbolCodes : SymbolClone::Missing;
+    }();
+    return clone;
+}
+
+// Symbol's codes 0xE6..0xFE as the private-use code points that Symbol
+// clones give these pieces (0 = no piece).
+char16_t symbolPiece(quint8 code)
+{
+    if (code == 0x60)
+        return 0xF8E5; // radical extender
+    if (code == 0xBD || code == 0xBE)
+        return char16_t(0xF8E6 + (code - 0xBD)); // arrow extenders
+    if (code >= 0xE6 && code <= 0xEF)
+        return char16_t(0xF8EB + (code - 0xE6));
+    if (code == 0xF4)
+        return 0xF8F5;
+    if (code >= 0xF6 && code <= 0xFE)
+        return char16_t(0xF8F6 + (code - 0xF6));
+    return 0;
+}
+
 bool isDoubleByte(int codePage)
 {
     return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
@@ -232,6 +272,8 @@ QString decodeDoubleByte(const QByteArray &bytes, int codePage, QStringDecoder &
 QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
 {
     const QByteArray key = normalisedFace(faceName);
+    if (key == "symbol" && symbolClone() != SymbolClone::Missing)
+        return kSymbolFamily;
     for (const FaceEntry &e : kFaces) {
         if (key == e.windows)
             return QString::fromLatin1(e.family);
@@ -247,6 +289,11 @@ QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
     if (family == FF_MODERN || (pitchAndFamily & PITCH_MASK) == FIXED_PITCH)
         return QStringLiteral("Liberation Mono");
     return QStringLiteral("Liberation Sans");
+}
+
+bool takesSymbolCodes(const QByteArray &faceName)
+{
+    return normalisedFace(faceName) == "symbol" && symbolClone() == SymbolClone::SymbolCodes;
 }
 
 SymbolFace symbolFace(const QByteArray &faceName)
@@ -317,9 +364,12 @@ QString decodeText(const QByteArray &bytes, quint8 charSet, const QByteArray &fa
     if (charBytes)
         charBytes->assign(size_t(bytes.size()), 1);
     if (sym == SymbolFace::Symbol) {
+        const bool clone = normalisedFace(faceName) == "symbol" && symbolClone() != SymbolClone::Missing;
         for (char c : bytes) {
             const quint8 b = quint8(c);
-            const char16_t u = b >= 0x20 ? kSymbol[b - 0x20] : 0;
+            char16_t u = clone ? symbolPiece(b) : 0;
+            if (!u && b >= 0x20)
+                u = kSymbol[b - 0x20];
             out.append(QChar(u ? u : char16_t(b)));
         }
         return out;

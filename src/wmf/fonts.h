@@ -13,6 +13,10 @@ namespace wmf {
 // LOGFONT pitch-and-family byte (roman, modern/fixed, else sans).
 QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily = 0);
 
+// True when the family standing in for this face is drawn with Symbol's own
+// byte codes rather than with Unicode.
+bool takesSymbolCodes(const QByteArray &faceName);
+
 enum class SymbolFace { None, Symbol, Wingdings };
 SymbolFace symbolFace(const QByteArray &faceName);
 

@@ -76,7 +76,13 @@ void TextPainter::draw(const TextRun &run, bool ext)
     const double sx = m_dc.sx(), sy = m_dc.sy();
     const QTransform &base = m_style.baseTransform();
     std::vector<int> charBytes;
-    const QString text = decodeText(run.text, lf.charSet, lf.faceName, &charBytes);
+    QString text;
+    if (takesSymbolCodes(lf.faceName)) {
+        text = QString::fromLatin1(run.text);
+        charBytes.assign(size_t(run.text.size()), 1);
+    } else {
+        text = decodeText(run.text, lf.charSet, lf.faceName, &charBytes);
+    }
     const double k = m_fc.scale;
     const double sxAbs = std::abs(sx);
     QFontMetricsF fm(m_fc.font);

@@ -161,6 +161,10 @@ private slots:
                 w.setMapMode(wmf::MM_ANISOTROPIC); w.setWindowExt(20, 20); pen(w, 0x0200, width, black);
                 w.moveTo(0, 10); w.lineTo(20, 10); },
                 {{100, top - 1, white}, {100, top, black}, {100, bottom, black}, {100, bottom + 1, white}});
+        row("pen width in the mapping it is drawn with", pixelWriter(200, 200), [](Wr &w) {
+            w.setMapMode(wmf::MM_ANISOTROPIC); w.setWindowExt(200, 200); pen(w, 0x0200, 1, black);
+            w.setWindowExt(20, 20); w.moveTo(0, 10); w.lineTo(20, 10); },
+            {{100, 94, white}, {100, 95, black}, {100, 104, black}, {100, 105, white}});
         row("dashed pen", pixelWriter(100, 10), [](Wr &w) { pen(w, 1, 0, black); // PS_DASH: 18 on, 6 off
             w.setBkMode(1); w.moveTo(0, 5); w.lineTo(100, 5); },
             {{0, 5, black}, {17, 5, black}, {18, 5, white}, {23, 5, white}, {24, 5, black}});
@@ -373,6 +377,29 @@ private slots:
         QVERIFY(ink.left() <= 1 && ink.top() <= 1 && ink.right() >= img.width() - 3 && ink.bottom() >= img.height() - 3);
     }
 
+    // A formula editor stacks a tall bracket from Symbol's pieces, one a
+    // line: top, extension, bottom. Each piece fills its line and no more.
+    void symbolBracketPieces()
+    {
+        Wr w = pixelWriter(100, 200);
+        w.selectObject(w.createFont({"Symbol", -40, 0, 0, 400, false, false, false, 2, 0}));
+        w.setBkMode(1);
+        w.setTextAlign(24); // TA_BASELINE
+        for (auto [y, piece] : {std::pair{60, "\xe9"}, {100, "\xea"}, {140, "\xeb"}})
+            w.textOut(20, y, piece);
+        const QImage img = render(w.data());
+        const QRect ink = inkBox(img);
+        // The bottom piece ends on its baseline (140), as the matrix beside it does.
+        QVERIFY2(ink.top() >= 20 && ink.bottom() <= 144 && ink.height() >= 110,
+                 qPrintable(QStringLiteral("rows %1..%2").arg(ink.top()).arg(ink.bottom())));
+        for (int y = ink.top(); y <= ink.bottom(); ++y) { // one unbroken stroke
+            int dark = 0;
+            for (int x = 0; x < img.width(); ++x)
+                dark += qGray(img.pixel(x, y)) < 128;
+            QVERIFY2(dark > 0, qPrintable(QStringLiteral("gap at row %1").arg(y)));
+        }
+    }
+
     // Two ways to the same text, which must match pixel for pixel.
     void samePicture_data()
     {
@@ -397,8 +424,8 @@ private slots:
             w.extTextOut(10, 50, 0x0004, &clip, "HHHH"); },
              [](Wr &w) { w.intersectClipRect(0, 0, 200, 40); w.textOut(10, 50, "HHHH"); });
         // Hangul Windows (charset 129) writes "→" as A1 E6 and "×" as A1 BF and
-        // spaces the text byte by byte. The Symbol font has the same signs in one
-        // byte each (AE, B4) and is drawn with DejaVu Sans as well, so with the
+        // spaces the text byte by byte. MT Extra, taken in Symbol's codes, has the
+        // same signs in one byte each (AE, B4) and is drawn with DejaVu Sans as well, so with the
         // advances of the two bytes added up both must give the same pixels.
         auto signs = [](const char *name, int options, QVector<qint16> dx, QVector<qint16> symbolDx) {
             auto draw = [=](const char *bytes, const QVector<qint16> &spacing) {
@@ -406,7 +433,7 @@ private slots:
                                                 : w.extTextOut(10, 45, options, nullptr, bytes, spacing); };
             };
             QTest::newRow(name) << text(-30, 24, draw("2\xa1\xe6" "4\xa1\xbf" "6", dx), "DejaVu Sans", 129)
-                                << text(-30, 24, draw("2\xae" "4\xb4" "6", symbolDx), "Symbol", 2);
+                                << text(-30, 24, draw("2\xae" "4\xb4" "6", symbolDx), "MT Extra", 2);
         };
         signs("double-byte text", -1, {}, {});
         signs("double-byte text, dx per byte", 0, {20, 10, 15, 20, 12, 13, 20}, {20, 25, 20, 25, 20});
