@@ -11,8 +11,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         result.action = CommandLine::PrintHelp;
         result.message = QStringLiteral(
             "Aufruf: revaze [ORDNER]\n"
+            "        revaze --arbeitsblatt DATEI.pdf [ORDNER]\n"
             "Revaze übt Lesen und Schreiben mit Bildern und Wörtern. Die Aufgaben stehen in der\n"
             "Datei REVAZE.INI im ORDNER (ohne Angabe: im aktuellen Ordner).\n"
+            "  --arbeitsblatt DATEI.pdf  das Arbeitsblatt zur Aufgabenliste als PDF schreiben\n"
             "  --help     diese Hilfe zeigen\n"
             "  --version  die Version zeigen\n");
         return result;
@@ -22,22 +24,32 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         result.message = QStringLiteral("Revaze ") + version + QChar('\n');
         return result;
     }
+    const auto fail = [&result](const QString &message) {
+        result.action = CommandLine::Fail;
+        result.message = QStringLiteral("revaze: ") + message + QStringLiteral("\n");
+        return result;
+    };
+    const auto folderArgument = [&](const QString &folder) {
+        result.folder = folder;
+        return QFileInfo(folder).isDir();
+    };
+    if (!arguments.isEmpty() && arguments.first() == QStringLiteral("--arbeitsblatt")) {
+        if (arguments.size() < 2 || arguments.size() > 3 || arguments.at(1).isEmpty())
+            return fail(QStringLiteral("Aufruf: revaze --arbeitsblatt DATEI.pdf [ORDNER]"));
+        result.action = CommandLine::Worksheet;
+        result.outputFile = arguments.at(1);
+        // A folder without a readable list is the job's failure, not the command line's.
+        result.folder = arguments.value(2);
+        return result;
+    }
     if (arguments == QStringList{QStringLiteral("--aus-dem-menue")}) {
         result.fromMenu = true;
         return result;
     }
-    if (arguments.size() > 1 || (arguments.size() == 1 && arguments.first().startsWith(QChar('-')))) {
-        result.action = CommandLine::Fail;
-        result.message = QStringLiteral("revaze: unbekannte Angabe. Hilfe: revaze --help\n");
-        return result;
-    }
-    if (arguments.size() == 1) {
-        result.folder = arguments.first();
-        if (!QFileInfo(result.folder).isDir()) {
-            result.action = CommandLine::Fail;
-            result.message = QStringLiteral("revaze: Ordner nicht gefunden: ") + result.folder + QChar('\n');
-        }
-    }
+    if (arguments.size() > 1 || (arguments.size() == 1 && arguments.first().startsWith(QChar('-'))))
+        return fail(QStringLiteral("unbekannte Angabe. Hilfe: revaze --help"));
+    if (arguments.size() == 1 && !folderArgument(arguments.first()))
+        return fail(QStringLiteral("Ordner nicht gefunden: ") + result.folder);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: an optional task folder, --help, --version.
+// The program's command line: an optional task folder, --help, --version,
+// and the jobs done without a window (--arbeitsblatt).
 
 #include <QString>
 #include <QStringList>
@@ -7,8 +8,9 @@
 namespace app {
 
 struct CommandLine {
-    enum Action { Run, PrintHelp, PrintVersion, Fail } action = Run;
+    enum Action { Run, PrintHelp, PrintVersion, Fail, Worksheet } action = Run;
     QString folder;   // empty: the current directory
+    QString outputFile;  // Worksheet: the PDF file to write
     bool fromMenu = false;  // started by the desktop entry
     QString message;  // what to print for PrintHelp, PrintVersion and Fail
 };

@@ -3,8 +3,10 @@
 #include "app/desktopstart.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
+#include "worksheet/worksheet.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -16,9 +18,21 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const app::CommandLine command = app::parseCommandLine(arguments, QStringLiteral(REVAZE_VERSION));
-    if (command.action != app::CommandLine::Run) {
+    if (command.action != app::CommandLine::Run && command.action != app::CommandLine::Worksheet) {
         std::fputs(command.message.toLocal8Bit().constData(), command.action == app::CommandLine::Fail ? stderr : stdout);
         return command.action == app::CommandLine::Fail ? 2 : 0;
+    }
+
+    if (command.action == app::CommandLine::Worksheet) {
+        // No window: works over ssh and from scripts without any display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication gui(argc, argv);
+        const QDir folder(command.folder.isEmpty() ? QDir::currentPath() : command.folder);
+        const worksheet::Result written = worksheet::writePdf(command.outputFile, folder);
+        if (!written.ok)
+            std::fputs(("revaze: " + written.message + QChar('\n')).toLocal8Bit().constData(), stderr);
+        return written.ok ? 0 : 1;
     }
 
     ui::Application app(argc, argv);

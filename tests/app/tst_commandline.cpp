@@ -1,4 +1,4 @@
-// The command line: a task folder, --help and --version.
+// The command line: a task folder, --help, --version and the worksheet.
 #include "app/commandline.h"
 
 #include <QProcess>
@@ -23,6 +23,12 @@ private slots:
         QTest::newRow("from the desktop menu") << QStringList{"--aus-dem-menue"} << int(app::CommandLine::Run) << "" << true;
         QTest::newRow("unknown option") << QStringList{"--bunt"} << int(app::CommandLine::Fail) << "" << false;
         QTest::newRow("two folders") << QStringList{"/tmp", "/"} << int(app::CommandLine::Fail) << "" << false;
+        QTest::newRow("worksheet") << QStringList{"--arbeitsblatt", "a.pdf"} << int(app::CommandLine::Worksheet) << "" << false;
+        QTest::newRow("worksheet of a folder") << QStringList{"--arbeitsblatt", "a.pdf", "/tmp"}
+                                               << int(app::CommandLine::Worksheet) << "/tmp" << false;
+        QTest::newRow("worksheet without a file") << QStringList{"--arbeitsblatt"} << int(app::CommandLine::Fail) << "" << false;
+        QTest::newRow("worksheet, two folders") << QStringList{"--arbeitsblatt", "a.pdf", "/tmp", "/"}
+                                                << int(app::CommandLine::Fail) << "" << false;
     }
 
     void parse()
@@ -35,7 +41,8 @@ private slots:
         QCOMPARE(int(line.action), action);
         QCOMPARE(line.folder, folder);
         QCOMPARE(line.fromMenu, fromMenu);
-        QCOMPARE(line.message.isEmpty(), action == app::CommandLine::Run);
+        QCOMPARE(line.message.isEmpty(), action == app::CommandLine::Run || action == app::CommandLine::Worksheet);
+        QCOMPARE(line.outputFile, action == app::CommandLine::Worksheet ? QString("a.pdf") : QString());
         if (action == app::CommandLine::PrintVersion)
             QCOMPARE(line.message, QString("Revaze 1.2.3\n"));
     }
@@ -63,6 +70,40 @@ private slots:
             QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith(start));
         else
             QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("Ordner nicht gefunden"));
+    }
+
+    // Without any display, as from a script over ssh.
+    void worksheetWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        const QString samples = qEnvironmentVariable("REVAZE_SOURCE_DIR") + "/samples";
+        QTest::newRow("written") << QStringList{samples} << 0 << "";
+        QTest::newRow("no list") << QStringList{"/"} << 1 << "REVAZE.INI";
+        QTest::newRow("no such folder") << QStringList{"/gibt/es/nicht"} << 1 << "/gibt/es/nicht";
+        QTest::newRow("too many arguments") << QStringList{"/", "/"} << 2 << "Aufruf";
+    }
+    void worksheetWithoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        QTemporaryDir out;
+        const QString pdf = out.filePath("blatt.pdf");
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(qEnvironmentVariable("REVAZE_BINARY"), QStringList{"--arbeitsblatt", pdf} + arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const QString stderrText = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), status);
+        QVERIFY2(stderrText.contains(error), qPrintable(stderrText));
+        QFile written(pdf);
+        QCOMPARE(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-", status == 0);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), status == 0 ? 1 : 0);
     }
 };
 

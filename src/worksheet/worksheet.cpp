@@ -1,0 +1,219 @@
+#include "worksheet.h"
+
+#include "tasklist/foldernames.h"
+#include "ui/picturefile.h"
+#include "worksheetlayout.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace worksheet {
+
+namespace {
+
+const QString kHeader = QStringLiteral("Name: ____________   Datum: ________");
+const QString kSolutions = QStringLiteral("Lösungen");
+const QString kFontFamily = QStringLiteral("Liberation Sans");
+
+// Draws pages in millimetres on a device that counts in its own dots.
+class PagePainter {
+public:
+    PagePainter(QPainter &painter, const tasklist::TaskList &tasks, const QDir &folder)
+        : m_p(painter), m_tasks(tasks), m_folder(folder),
+          m_dotsPerMm(painter.device()->logicalDpiX() / 25.4)
+    {
+    }
+
+    void page(const Layout &layout, int page)
+    {
+        header(layout.isSolutionPage(page));
+        footer(page + 1, layout.pageCount());
+        const qsizetype first = layout.firstTask(page);
+        for (int slot = 0; slot < layout.tasksOn(page); ++slot) {
+            const qsizetype task = first + slot;
+            const QStringList lines = answerLines(m_tasks.answers.at(task));
+            const Cell cell = Layout::cell(slot, int(lines.size()));
+            picture(m_tasks.pictures.at(task), cell.picture);
+            ruling(cell, layout.isSolutionPage(page) ? lines : QStringList());
+        }
+    }
+
+private:
+    QRectF dots(const QRectF &mm) const
+    {
+        return {mm.x() * m_dotsPerMm, mm.y() * m_dotsPerMm, mm.width() * m_dotsPerMm, mm.height() * m_dotsPerMm};
+    }
+    double dots(double mm) const { return mm * m_dotsPerMm; }
+
+    QFont font(double points, bool bold = false) const
+    {
+        QFont f(kFontFamily);
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        return f;
+    }
+
+    void header(bool solutions)
+    {
+        const QRectF area = dots(Layout::headerArea());
+        m_p.setPen(Qt::black);
+        m_p.setFont(font(12));
+        m_p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, kHeader);
+        if (solutions) {
+            m_p.setFont(font(14, true));
+            m_p.drawText(area, Qt::AlignRight | Qt::AlignVCenter, kSolutions);
+        }
+    }
+
+    void footer(int number, int count)
+    {
+        m_p.setPen(Qt::black);
+        m_p.setFont(font(10));
+        m_p.drawText(dots(Layout::footerArea()), Qt::AlignCenter, QStringLiteral("Seite %1 / %2").arg(number).arg(count));
+    }
+
+    const ui::Picture &load(const QString &name)
+    {
+        // Lists name the same pictures again and again; a few stay parsed.
+        if (auto it = m_cache.constFind(name); it != m_cache.cend())
+            return *it;
+        if (m_cache.size() >= 32)
+            m_cache.clear();
+        QString error;
+        const QString file = ui::resolvePictureFile(name, m_folder);
+        return *m_cache.insert(name, file.isEmpty() ? ui::Picture() : ui::Picture::load(file, &error));
+    }
+
+    void picture(const QString &name, const QRectF &mm)
+    {
+        const QRectF area = dots(mm);
+        const ui::Picture &pic = load(name);
+        const QSizeF natural = pic.size();
+        if (pic.isNull() || natural.isEmpty()) {
+            // Missing or unreadable: the name in a frame, and the sheet goes on.
+            m_p.setPen(QPen(Qt::black, dots(0.3)));
+            m_p.setBrush(Qt::NoBrush);
+            m_p.drawRect(area);
+            m_p.setFont(font(10));
+            const QString shown = QFontMetricsF(m_p.font(), m_p.device()).elidedText(name, Qt::ElideMiddle, area.width() - dots(4));
+            m_p.drawText(area, Qt::AlignCenter, shown);
+            return;
+        }
+        const double scale = std::min(area.width() / natural.width(), area.height() / natural.height());
+        const QSizeF size = natural * scale;
+        m_p.save();
+        m_p.setClipRect(area);
+        m_p.translate(area.center() - QPointF(size.width(), size.height()) / 2);
+        m_p.scale(scale, scale);
+        pic.draw(m_p);
+        m_p.restore();
+    }
+
+    void ruling(const Cell &cell, const QStringList &answers)
+    {
+        const double left = dots(cell.left), right = dots(cell.right);
+        for (qsizetype i = 0; i < cell.lines.size(); ++i) {
+            const Ruling &r = cell.lines.at(i);
+            m_p.setPen(QPen(Qt::gray, dots(0.2)));
+            for (double y : {r.top, r.middle, r.bottom})
+                m_p.drawLine(QPointF(left, dots(y)), QPointF(right, dots(y)));
+            m_p.setPen(QPen(Qt::black, dots(0.3)));
+            m_p.drawLine(QPointF(left, dots(r.base)), QPointF(right, dots(r.base)));
+            if (i < answers.size())
+                write(answers.at(i), r, left + dots(2), right - dots(2));
+        }
+    }
+
+    // The answer in school size: small letters fill the middle band.
+    void write(const QString &text, const Ruling &r, double left, double right)
+    {
+        QFont f(kFontFamily);
+        f.setPixelSize(1000);
+        const QFontMetricsF probe(f, m_p.device());
+        double pixels = 1000 * dots(r.base - r.middle) / std::max(1.0, probe.xHeight());
+        const double width = probe.horizontalAdvance(text) * pixels / 1000;
+        if (width > right - left)
+            pixels *= (right - left) / width;
+        f.setPixelSize(std::max(1, int(pixels)));
+        m_p.setFont(f);
+        m_p.setPen(Qt::black);
+        m_p.drawText(QPointF(left, dots(r.base)), text);
+    }
+
+    QPainter &m_p;
+    const tasklist::TaskList &m_tasks;
+    const QDir &m_folder;
+    const double m_dotsPerMm;
+    QHash<QString, ui::Picture> m_cache;
+};
+
+} // namespace
+
+void preparePages(QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                     QPageLayout::Millimeter));
+}
+
+Result paint(QPagedPaintDevice &device, const tasklist::TaskList &tasks, const QDir &folder)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return {false, QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
+    const Layout layout(tasks.count());
+    PagePainter pages(painter, tasks, folder);
+    for (int page = 0; page < layout.pageCount(); ++page) {
+        if (page > 0 && !device.newPage())
+            return {false, QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
+        pages.page(layout, page);
+    }
+    return {painter.end(), QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
+}
+
+Result readTasks(const QDir &folder, tasklist::TaskList *tasks)
+{
+    const QString file = tasklist::taskListFile(folder);
+    const tasklist::LoadResult loaded = tasklist::loadTaskList(file);
+    if (!loaded.ok)
+        return {false, QStringLiteral("Die Aufgabenliste „%1“ kann nicht gelesen werden: %2").arg(file, loaded.error)};
+    if (loaded.tasks.count() == 0)
+        return {false, QStringLiteral("Die Aufgabenliste „%1“ enthält keine Aufgaben.").arg(file)};
+    *tasks = loaded.tasks;
+    return {true, QString()};
+}
+
+Result writePdf(const QString &pdfFile, const QDir &folder)
+{
+    tasklist::TaskList tasks;
+    if (Result read = readTasks(folder, &tasks); !read.ok)
+        return read;
+    // Written beside the target and renamed over it when complete.
+    QSaveFile out(pdfFile);
+    const auto failed = [&](const QString &reason) {
+        return Result{false, QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(pdfFile, reason)};
+    };
+    if (!out.open(QIODevice::WriteOnly))
+        return failed(out.errorString());
+    {
+        QPdfWriter pdf(&out);
+        pdf.setResolution(600);
+        pdf.setCreator(QStringLiteral("Revaze"));
+        pdf.setTitle(QStringLiteral("Arbeitsblatt"));
+        preparePages(pdf);
+        if (Result painted = paint(pdf, tasks, folder); !painted.ok) {
+            out.cancelWriting();
+            return failed(painted.message);
+        }
+    }
+    if (!out.commit())
+        return failed(out.errorString());
+    return {true, QString()};
+}
+
+} // namespace worksheet

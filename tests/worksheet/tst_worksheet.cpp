@@ -1,0 +1,144 @@
+// Worksheets as PDF: pages, pictures, ruling, answers only on the solution
+// pages, and what happens with bad input. The PDF is rendered with poppler.
+#include "testcore.h"
+#include "worksheet/worksheet.h"
+#include "worksheet/worksheetlayout.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QtTest>
+
+using worksheet::Layout;
+
+namespace {
+
+constexpr int kDpi = 60;
+
+QPoint px(QPointF mm) { return (mm * kDpi / 25.4).toPoint(); }
+
+QImage solid(QColor colour)
+{
+    QImage img(40, 30, QImage::Format_RGB32);
+    img.fill(colour);
+    return img;
+}
+
+// Dark pixels in a rectangle given in millimetres.
+int ink(const QImage &page, const QRectF &mm)
+{
+    const QRect area(px(mm.topLeft()), px(mm.bottomRight()));
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qGray(page.pixel(x, y)) < 128;
+    return count;
+}
+
+} // namespace
+
+class TestWorksheet : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Ten tasks, red and blue pictures in turn, the third one missing.
+        solid(Qt::red).save(folder.filePath("ROT.PNG"));
+        solid(Qt::blue).save(folder.filePath("BLAU.PNG"));
+        QStringList lines;
+        for (int k = 1; k <= 10; ++k)
+            lines << (k == 3 ? "FEHLT.WMF" : k % 2 ? "ROT.PNG" : "BLAU.PNG") << QStringLiteral("Wort %1").arg(k);
+        lines[1] = "Der Hund@bellt";
+        folder.write("REVAZE.INI", testing::cp1252(lines.join("\r\n") + "\r\n"));
+        const worksheet::Result written = worksheet::writePdf(folder.filePath("blatt.pdf"), folder.dir());
+        QVERIFY2(written.ok, qPrintable(written.message));
+        QProcess render;
+        render.start("pdftoppm", {"-r", QString::number(kDpi), "-png", folder.filePath("blatt.pdf"), folder.filePath("seite")});
+        QVERIFY2(render.waitForFinished(60000) && render.exitCode() == 0, "pdftoppm (poppler-utils) is needed");
+        for (const QString &name : QDir(folder.path()).entryList({"seite-*.png"}, QDir::Files, QDir::Name))
+            pages.append(QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    }
+
+    void tenTasksMakeFourPages() { QCOMPARE(pages.size(), 4); }
+
+    void cells_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QColor>("picture"); // invalid: the missing picture's frame
+        for (int page : {0, 2}) {
+            const QByteArray kind = page ? "solutions, " : "tasks, ";
+            QTest::newRow(kind + "red, two lines") << page << 0 << 2 << QColor(Qt::red);
+            QTest::newRow(kind + "blue") << page << 1 << 1 << QColor(Qt::blue);
+            QTest::newRow(kind + "missing") << page << 2 << 1 << QColor();
+            QTest::newRow(kind + "next page") << page + 1 << 3 << 1 << QColor(Qt::blue);
+        }
+    }
+    void cells()
+    {
+        QFETCH(int, page);
+        QFETCH(int, slot);
+        QFETCH(int, lines);
+        QFETCH(QColor, picture);
+        QVERIFY(page < pages.size());
+        const QImage &img = pages.at(page);
+        const worksheet::Cell cell = Layout::cell(slot, lines);
+        if (picture.isValid()) {
+            const QRgb centre = img.pixel(px(cell.picture.center()));
+            QVERIFY2(qAbs(qRed(centre) - picture.red()) < 40 && qAbs(qBlue(centre) - picture.blue()) < 40,
+                     qPrintable(QString::number(centre, 16)));
+        } else { // the name in a frame
+            const QRectF frame = cell.picture;
+            QVERIFY(ink(img, QRectF(frame.left() - 0.5, frame.center().y() - 5, 1, 10)) > 0);
+            QVERIFY(ink(img, frame.adjusted(5, 5, -5, -5)) > 0);
+        }
+        QCOMPARE(cell.lines.size(), lines);
+        const bool solutions = page >= pages.size() / 2;
+        for (const worksheet::Ruling &r : cell.lines) {
+            // The baseline runs across the cell; the writing band holds the
+            // answer on the solution pages and nothing on the task pages.
+            QVERIFY(ink(img, QRectF(cell.left, r.base - 0.4, cell.right - cell.left, 0.8)) > (cell.right - cell.left) * kDpi / 25.4 * 0.8);
+            const int written = ink(img, QRectF(cell.left + 1, r.middle + 1, 30, r.base - r.middle - 2));
+            QVERIFY2(solutions ? written > 5 : written == 0, qPrintable(QString::number(written)));
+        }
+    }
+
+    void headedSolutions()
+    {
+        QCOMPARE(pages.size(), 4);
+        const QRectF right = Layout::headerArea().adjusted(Layout::headerArea().width() * 0.7, 0, 0, 0);
+        const QRectF left = Layout::headerArea().adjusted(0, 0, -Layout::headerArea().width() * 0.7, 0);
+        for (int page = 0; page < 4; ++page) {
+            QVERIFY(ink(pages.at(page), left) > 0); // Name and Datum on every page
+            QCOMPARE(ink(pages.at(page), right) > 0, page >= 2);
+            QVERIFY(ink(pages.at(page), Layout::footerArea()) > 0);
+        }
+        // Unused cells of the last page stay blank.
+        QCOMPARE(ink(pages.at(1), Layout::cellArea(5)), 0);
+    }
+
+    void badInput()
+    {
+        testing::TaskFolder empty;
+        const QString pdf = empty.filePath("blatt.pdf");
+        empty.write("blatt.pdf", "alt");
+        worksheet::Result result = worksheet::writePdf(pdf, empty.dir());
+        QVERIFY(!result.ok);
+        QVERIFY(result.message.contains("REVAZE.INI"));
+        QCOMPARE(empty.read("blatt.pdf"), QByteArray("alt"));
+
+        const QString nowhere = folder.filePath("gibt/es/nicht/blatt.pdf");
+        result = worksheet::writePdf(nowhere, folder.dir());
+        QVERIFY(!result.ok);
+        QVERIFY(result.message.contains(nowhere));
+        QVERIFY(!QDir(folder.filePath("gibt")).exists());
+    }
+
+private:
+    testing::TaskFolder folder;
+    QList<QImage> pages;
+};
+
+QTEST_MAIN(TestWorksheet)
+#include "tst_worksheet.moc"

@@ -1,0 +1,101 @@
+// Where the worksheet puts pages, tasks, pictures and ruling.
+#include "worksheet/worksheetlayout.h"
+
+#include <QtTest>
+
+using worksheet::Layout;
+
+class TestWorksheetLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void pages_data()
+    {
+        QTest::addColumn<int>("tasks");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QList<int>>("perPage"); // tasks on each page, solutions included
+        QTest::newRow("none") << 0 << 0 << QList<int>{};
+        QTest::newRow("one") << 1 << 2 << QList<int>{1, 1};
+        QTest::newRow("one page full") << 6 << 2 << QList<int>{6, 6};
+        QTest::newRow("ten") << 10 << 4 << QList<int>{6, 4, 6, 4};
+        QTest::newRow("thirteen") << 13 << 6 << QList<int>{6, 6, 1, 6, 6, 1};
+    }
+    void pages()
+    {
+        QFETCH(int, tasks);
+        QFETCH(int, pages);
+        QFETCH(QList<int>, perPage);
+        const Layout layout(tasks);
+        QCOMPARE(layout.pageCount(), pages);
+        QList<int> counted;
+        qsizetype expectedFirst = 0;
+        for (int page = 0; page < pages; ++page) {
+            counted.append(layout.tasksOn(page));
+            QCOMPARE(layout.isSolutionPage(page), page >= pages / 2);
+            if (page == pages / 2)
+                expectedFirst = 0; // the solutions start again with the first task
+            QCOMPARE(layout.firstTask(page), expectedFirst);
+            expectedFirst += layout.tasksOn(page);
+        }
+        QCOMPARE(counted, perPage);
+        QCOMPARE(layout.tasksOn(pages), 0);
+    }
+
+    void cellsFillThePageInOrder()
+    {
+        const QRectF page(0, 0, Layout::kPageWidth, Layout::kPageHeight);
+        const QRectF header = Layout::headerArea(), footer = Layout::footerArea();
+        for (int slot = 0; slot < Layout::kCellsPerPage; ++slot) {
+            const QRectF cell = Layout::cellArea(slot);
+            QVERIFY(page.adjusted(10, 10, -10, -10).contains(cell));
+            QVERIFY(cell.top() >= header.bottom() && cell.bottom() <= footer.top());
+            for (int other = 0; other < slot; ++other)
+                QVERIFY(!cell.intersects(Layout::cellArea(other)));
+            // Two columns, row by row.
+            if (slot % 2 == 1)
+                QVERIFY(cell.left() > Layout::cellArea(slot - 1).right() && cell.top() == Layout::cellArea(slot - 1).top());
+            if (slot >= 2)
+                QVERIFY(cell.top() > Layout::cellArea(slot - 2).bottom());
+        }
+        // The page is used: the cells span most of its width and height.
+        QVERIFY(Layout::cellArea(1).right() - Layout::cellArea(0).left() > 170);
+        QVERIFY(Layout::cellArea(5).bottom() - Layout::cellArea(0).top() > 230);
+    }
+
+    void rulingUnderThePicture_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("one line") << "Der Hund";
+        QTest::newRow("two lines") << "Der Hund@bellt";
+        QTest::newRow("empty") << "";
+        QTest::newRow("empty lines count") << "@@";
+        QTest::newRow("twelve lines") << "1@2@3@4@5@6@7@8@9@10@11@12";
+    }
+    void rulingUnderThePicture()
+    {
+        QFETCH(QString, answer);
+        const QStringList lines = worksheet::answerLines(answer);
+        QCOMPARE(lines.size(), answer.count('@') + 1);
+        QCOMPARE(lines.join('@'), answer);
+        for (int slot : {0, 5}) {
+            const QRectF area = Layout::cellArea(slot);
+            const worksheet::Cell cell = Layout::cell(slot, int(lines.size()));
+            QCOMPARE(cell.lines.size(), lines.size());
+            QVERIFY(area.contains(cell.picture));
+            QVERIFY(cell.picture.height() > area.height() / 3); // the picture keeps room
+            QVERIFY(cell.left >= area.left() && cell.right <= area.right() && cell.right - cell.left > area.width() * 0.8);
+            double above = cell.picture.bottom();
+            for (const worksheet::Ruling &r : cell.lines) {
+                QVERIFY(r.top > above);
+                // Four lines with equal gaps, as in first-year exercise books.
+                QVERIFY(r.middle > r.top && r.base > r.middle && r.bottom > r.base);
+                QCOMPARE(r.middle - r.top, r.base - r.middle);
+                QCOMPARE(r.bottom - r.base, r.base - r.middle);
+                above = r.bottom;
+            }
+            QVERIFY(above <= area.bottom());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWorksheetLayout)
+#include "tst_worksheetlayout.moc"
