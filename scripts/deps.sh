@@ -10,7 +10,7 @@ if [[ "${1:-}" == "--test" ]]; then
     # windows and key presses; clang for the fuzzer; libwmf for the benchmark.
     # Quality gates: coverage, static analysis, desktop file checks, the package.
     packages+=(xvfb xauth openbox xdotool x11-xkb-utils clang clang-tidy libclang-rt-14-dev libwmf-dev
-               gcovr cppcheck desktop-file-utils appstream dpkg-dev)
+               gcovr cppcheck desktop-file-utils appstream dpkg-dev poppler-utils)
 fi
 
 missing=()

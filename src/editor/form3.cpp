@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/messagebox.h"
+#include "worksheet/worksheet.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
 
@@ -14,11 +15,16 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QSignalBlocker>
 #include <QTextDocument>
 
@@ -115,6 +121,10 @@ Form3::Form3(QWidget *mainWindow)
     QWidget *const focusOrder[] = {Bild1, Bild2, Datei1, Liste1, Bild3, Bild4, Bild5, Bild6, Text1, Befehl1, Bild7};
     for (std::size_t i = 0; i + 1 < std::size(focusOrder); ++i)
         setTabOrder(focusOrder[i], focusOrder[i + 1]);
+    // An addition to the designed toolbar: outside the designed focus order.
+    Bild8->setFocusPolicy(Qt::NoFocus);
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, &Form3::Bild8_Click);
 }
 
 Form3::~Form3() = default;
@@ -184,6 +194,7 @@ void Form3::buildToolbar()
         {&Form3::Bild2, "Bild2", 2280, "Speichern", "save", &Form3::Bild2_Click},
         {&Form3::Bild5, "Bild5", 3000, "Kopieren", "copy", &Form3::Bild5_Click},
         {&Form3::Bild7, "Bild7", 3720, "Löschen", "delete", &Form3::Bild7_Click},
+        {&Form3::Bild8, "Bild8", 4440, "Arbeitsblatt drucken", "print", &Form3::Bild8_Click},
     };
     for (const ToolButton &button : toolbar) {
         auto *box = new ui::PictureBox(this);
@@ -361,6 +372,37 @@ void Form3::Bild5_Click()
 {
     m_editor.copy();
     showState();
+}
+
+void Form3::Bild8_Click()
+{
+    const auto tell = [this](const QString &text) {
+        ui::showMessage(app::information(text + QChar('\r'), QStringLiteral("Arbeitsblatt drucken")), this);
+    };
+    tasklist::TaskList tasks;
+    if (const worksheet::Result read = worksheet::readTasks(m_editor.folder(), &tasks); !read.ok) {
+        tell(read.message);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    worksheet::preparePages(printer);
+    printer.setDocName(QStringLiteral("Arbeitsblatt"));
+    // Printed to a file, the worksheet goes beside the list, or where the
+    // user keeps documents when that folder is read-only.
+    const QString folder = QFileInfo(m_editor.folder().path()).isWritable()
+                               ? m_editor.folder().path()
+                               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("Arbeitsblatt.pdf")));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("Druckdialog"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const worksheet::Result printed = worksheet::paint(printer, tasks, m_editor.folder()); !printed.ok) {
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            tell(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(printer.outputFileName()));
+        else
+            tell(printed.message);
+    }
 }
 
 void Form3::copyToClipboard(const QString &text, const QString &picturePath)

@@ -46,6 +46,7 @@ public:
     void Bild6_Click();    // open the text entry
     void Bild7_Click();    // delete the current entry
     void Befehl1_Click();  // take over the typed text
+    void Bild8_Click();    // print the worksheet of the task list
 
 protected:
     void activated() override;
@@ -76,6 +77,7 @@ private:
     ui::PictureBox *Bild5 = nullptr;
     ui::PictureBox *Bild6 = nullptr;
     ui::PictureBox *Bild7 = nullptr;
+    ui::PictureBox *Bild8 = nullptr;
     QListWidget *Datei1 = nullptr;
     QListView *Liste1 = nullptr;
     LinesModel *m_model = nullptr;

@@ -237,6 +237,18 @@ const std::pair<const char *, IconDrawing> kDrawings[] = {
          for (double x : {12.5, 16.5, 20.5})
              p.drawLine(QPointF(x, 13), QPointF(x - (x - 16.5) * 0.1, 25));
      }},
+    {"editor/print", [](QPainter &p) {
+         editorSquare(p);
+         p.fillRect(QRectF(10, 4, 12, 10), black); // the sheet going in
+         p.fillRect(QRectF(11, 5, 10, 9), white);
+         p.fillRect(QRectF(4, 12, 24, 11), black); // the printer
+         p.fillRect(QRectF(5, 13, 22, 9), silver);
+         p.fillRect(QRectF(22, 15, 3, 2), green);
+         p.fillRect(QRectF(8, 19, 16, 10), black); // the printed sheet
+         p.fillRect(QRectF(9, 20, 14, 8), white);
+         for (int y : {22, 25})
+             p.fillRect(QRectF(10, y, 12, 1), blue);
+     }},
 };
 
 } // namespace

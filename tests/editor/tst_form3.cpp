@@ -12,6 +12,9 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QtTest>
 
 using app::Answer;
@@ -250,6 +253,49 @@ private slots:
         QVERIFY(!editor->close());
         QVERIFY(editor->isHidden());
         QVERIFY(main.isVisible());
+    }
+
+    // Ctrl+P and the printer button open the print dialog; accepted with
+    // no printer but the file, the worksheet lands beside the list.
+    void printWorksheet_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("listThere");
+        QTest::newRow("Ctrl+P, printed") << true << true << true;
+        QTest::newRow("button, cancelled") << false << false << true;
+        QTest::newRow("button, printed") << false << true << true;
+        QTest::newRow("no list: a box, no dialog") << true << true << false;
+    }
+    void printWorksheet()
+    {
+        QFETCH(bool, byKey);
+        QFETCH(bool, accept);
+        QFETCH(bool, listThere);
+        Window w(kTwoPictures);
+        if (!listThere)
+            QVERIFY(QFile::remove(w.folder.filePath("REVAZE.INI")));
+        int dialogs = 0;
+        const auto answer = [&] {
+            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+                ++dialogs;
+                accept ? dialog->accept() : dialog->reject();
+            }
+        };
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, answer);
+        timer.start(50);
+        if (byKey)
+            testing::keyTo(&w.form, Qt::Key_P, Qt::ControlModifier);
+        else
+            testing::doubleClickOn(w.control("Bild8")); // children double-click: still one dialog
+        QTest::qWait(300);
+        QCOMPARE(dialogs, listThere ? 1 : 0);
+        QCOMPARE(w.messages.texts().join("").contains("REVAZE.INI"), !listThere);
+        QFile pdf(w.folder.filePath("Arbeitsblatt.pdf"));
+        QCOMPARE(pdf.open(QIODevice::ReadOnly), accept && listThere);
+        if (pdf.isOpen()) // two tasks: one page of tasks, one of solutions
+            QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")), 2);
     }
 };
 
