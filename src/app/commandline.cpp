@@ -12,9 +12,12 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         result.message = QStringLiteral(
             "Aufruf: revaze [ORDNER]\n"
             "        revaze --arbeitsblatt DATEI.pdf [ORDNER]\n"
+            "        revaze --bild-importieren DATEI... [--ordner ORDNER]\n"
             "Revaze übt Lesen und Schreiben mit Bildern und Wörtern. Die Aufgaben stehen in der\n"
             "Datei REVAZE.INI im ORDNER (ohne Angabe: im aktuellen Ordner).\n"
             "  --arbeitsblatt DATEI.pdf  das Arbeitsblatt zur Aufgabenliste als PDF schreiben\n"
+            "  --bild-importieren DATEI...  Bilder (PNG, JPEG, GIF, BMP, SVG, WMF) als Aufgabenbilder\n"
+            "                             in den ORDNER übernehmen (ohne Angabe: den aktuellen)\n"
             "  --help     diese Hilfe zeigen\n"
             "  --version  die Version zeigen\n");
         return result;
@@ -40,6 +43,24 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         result.outputFile = arguments.at(1);
         // A folder without a readable list is the job's failure, not the command line's.
         result.folder = arguments.value(2);
+        return result;
+    }
+    if (!arguments.isEmpty() && arguments.first() == QStringLiteral("--bild-importieren")) {
+        const QString usage = QStringLiteral("Aufruf: revaze --bild-importieren DATEI... [--ordner ORDNER]");
+        for (qsizetype i = 1; i < arguments.size(); ++i) {
+            if (arguments.at(i) == QStringLiteral("--ordner")) {
+                if (i + 1 >= arguments.size() || !result.folder.isEmpty())
+                    return fail(usage);
+                result.folder = arguments.at(++i);
+            } else {
+                result.pictures.append(arguments.at(i));
+            }
+        }
+        if (result.pictures.isEmpty())
+            return fail(usage);
+        if (!result.folder.isEmpty() && !QFileInfo(result.folder).isDir())
+            return fail(QStringLiteral("Ordner nicht gefunden: ") + result.folder);
+        result.action = CommandLine::ImportPictures;
         return result;
     }
     if (arguments == QStringList{QStringLiteral("--aus-dem-menue")}) {

@@ -1,6 +1,6 @@
 #pragma once
 // The program's command line: an optional task folder, --help, --version,
-// and the jobs done without a window (--arbeitsblatt).
+// and the jobs done without a window (--arbeitsblatt, --bild-importieren).
 
 #include <QString>
 #include <QStringList>
@@ -8,9 +8,10 @@
 namespace app {
 
 struct CommandLine {
-    enum Action { Run, PrintHelp, PrintVersion, Fail, Worksheet } action = Run;
+    enum Action { Run, PrintHelp, PrintVersion, Fail, Worksheet, ImportPictures } action = Run;
     QString folder;   // empty: the current directory
     QString outputFile;  // Worksheet: the PDF file to write
+    QStringList pictures;  // ImportPictures: the files to import
     bool fromMenu = false;  // started by the desktop entry
     QString message;  // what to print for PrintHelp, PrintVersion and Fail
 };

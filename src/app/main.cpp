@@ -1,12 +1,11 @@
 // Revaze: a picture, a word to find, and three ways to practise it.
 #include "app/commandline.h"
 #include "app/desktopstart.h"
+#include "app/withoutwindow.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
-#include "worksheet/worksheet.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -18,21 +17,11 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const app::CommandLine command = app::parseCommandLine(arguments, QStringLiteral(REVAZE_VERSION));
-    if (command.action != app::CommandLine::Run && command.action != app::CommandLine::Worksheet) {
+    if (command.action == app::CommandLine::Worksheet || command.action == app::CommandLine::ImportPictures)
+        return app::runWithoutWindow(command, argc, argv);
+    if (command.action != app::CommandLine::Run) {
         std::fputs(command.message.toLocal8Bit().constData(), command.action == app::CommandLine::Fail ? stderr : stdout);
         return command.action == app::CommandLine::Fail ? 2 : 0;
-    }
-
-    if (command.action == app::CommandLine::Worksheet) {
-        // No window: works over ssh and from scripts without any display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication gui(argc, argv);
-        const QDir folder(command.folder.isEmpty() ? QDir::currentPath() : command.folder);
-        const worksheet::Result written = worksheet::writePdf(command.outputFile, folder);
-        if (!written.ok)
-            std::fputs(("revaze: " + written.message + QChar('\n')).toLocal8Bit().constData(), stderr);
-        return written.ok ? 0 : 1;
     }
 
     ui::Application app(argc, argv);

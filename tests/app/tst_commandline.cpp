@@ -1,4 +1,5 @@
-// The command line: a task folder, --help, --version and the worksheet.
+// The command line: a task folder, --help, --version, the worksheet and
+// the import of pictures.
 #include "app/commandline.h"
 
 #include <QProcess>
@@ -104,6 +105,56 @@ private slots:
         QFile written(pdf);
         QCOMPARE(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-", status == 0);
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), status == 0 ? 1 : 0);
+    }
+
+    void importArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("pictures"); // empty: a wrong command line
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("files") << QStringList{"a.png", "b.jpg"} << QStringList{"a.png", "b.jpg"} << "";
+        QTest::newRow("folder anywhere") << QStringList{"a.png", "--ordner", "/tmp", "b.jpg"}
+                                         << QStringList{"a.png", "b.jpg"} << "/tmp";
+        QTest::newRow("no file") << QStringList{"--ordner", "/tmp"} << QStringList{} << "";
+        QTest::newRow("folder without a name") << QStringList{"a.png", "--ordner"} << QStringList{} << "";
+        QTest::newRow("missing folder") << QStringList{"a.png", "--ordner", "/gibt/es/nicht"} << QStringList{} << "";
+    }
+    void importArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, pictures);
+        QFETCH(QString, folder);
+        const app::CommandLine line = app::parseCommandLine(QStringList{"--bild-importieren"} + arguments, "1");
+        QCOMPARE(int(line.action), int(pictures.isEmpty() ? app::CommandLine::Fail : app::CommandLine::ImportPictures));
+        if (!pictures.isEmpty()) {
+            QCOMPARE(line.pictures, pictures);
+            QCOMPARE(line.folder, folder);
+        }
+    }
+
+    void importWithoutDisplay()
+    {
+        QTemporaryDir dir;
+        QFile png(dir.filePath("Bär.png"));
+        QVERIFY(png.open(QIODevice::WriteOnly));
+        png.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAADElEQVR4nGP4z8AAAAMBAQDJ/pLvAAAAAElFTkSuQmCC"));
+        png.close();
+        QFile text(dir.filePath("brief.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Hallo") == 5);
+        text.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(dir.path()); // the default folder
+        program.start(qEnvironmentVariable("REVAZE_BINARY"), {"--bild-importieren", png.fileName(), text.fileName()});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 1); // one of the two failed
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains("BÄR.WMF"));
+        QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("brief.txt"));
+        QVERIFY(QFile::exists(dir.filePath("BÄR.WMF")));
+        QVERIFY(!QFile::exists(dir.filePath("BRIEF.WMF")));
     }
 };
 

@@ -1,0 +1,225 @@
+// Pictures of every common kind become task pictures that the player draws
+// as the source looked; bad and hostile files are refused.
+#include "pictureimport/pictureimport.h"
+#include "testcore.h"
+#include "wmf/metafile.h"
+#include "wmf/parser.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QtTest>
+
+using pictureimport::Importer;
+using pictureimport::Result;
+
+namespace {
+
+// Four coloured quarters: shows scaling, flips and swapped channels.
+QImage quarters(QSize size)
+{
+    QImage img(size, QImage::Format_RGB32);
+    QPainter p(&img);
+    const int w = size.width() / 2, h = size.height() / 2;
+    p.fillRect(0, 0, w, h, QColor(220, 30, 30));
+    p.fillRect(w, 0, size.width() - w, h, QColor(30, 160, 40));
+    p.fillRect(0, h, w, size.height() - h, QColor(30, 40, 200));
+    p.fillRect(w, h, size.width() - w, size.height() - h, QColor(240, 220, 40));
+    return img;
+}
+
+QByteArray encoded(const QImage &img, const char *format)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(95);
+    writer.write(img);
+    return buffer.data();
+}
+
+QImage played(const QByteArray &metafile)
+{
+    wmf::Metafile mf;
+    if (!mf.load(metafile))
+        return QImage();
+    QImage img(mf.naturalSize(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    mf.render(p);
+    return img;
+}
+
+// The share of pixels where a channel differs by more than `tolerance`.
+double differing(const QImage &a, const QImage &b, int tolerance)
+{
+    if (a.size() != b.size())
+        return 1;
+    qint64 count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            count += std::max({qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q))}) > tolerance;
+        }
+    return double(count) / (double(a.width()) * a.height());
+}
+
+// A PNG that declares any size: the header of a small one with IHDR patched.
+QByteArray pngDeclaring(quint32 width, quint32 height)
+{
+    QByteArray png = encoded(quarters(QSize(8, 8)), "png");
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = char(width >> (24 - 8 * i));
+        png[20 + i] = char(height >> (24 - 8 * i));
+    }
+    quint32 crc = 0xFFFFFFFF; // over "IHDR" and its 13 bytes
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(png[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i)
+        png[29 + i] = char(crc >> (24 - 8 * i));
+    return png;
+}
+
+} // namespace
+
+class TestPictureImport : public QObject {
+    Q_OBJECT
+private slots:
+    void comesBackAsItWas_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<int>("tolerance");
+        const QImage small = quarters(QSize(60, 40));
+        QTest::newRow("PNG") << "haus.png" << encoded(small, "png") << QSize(60, 40) << 0;
+        QTest::newRow("BMP") << "Haus.bmp" << encoded(small, "bmp") << QSize(60, 40) << 0;
+        QFile gif(QFINDTESTDATA("data/quarters.gif")); // Qt reads GIF but does not write it
+        QVERIFY(gif.open(QIODevice::ReadOnly));
+        QTest::newRow("GIF") << "haus.gif" << gif.readAll() << QSize(60, 40) << 8;
+        QTest::newRow("JPEG") << "haus.jpeg" << encoded(quarters(QSize(240, 160)), "jpg") << QSize(240, 160) << 40;
+        QTest::newRow("wide photo: scaled down") << "haus.jpg" << encoded(quarters(QSize(4000, 3000)), "jpg")
+                                                 << QSize(642, 481) << 40;
+        QTest::newRow("tall drawing: scaled down") << "haus.png" << encoded(quarters(QSize(300, 1764)), "png")
+                                                   << QSize(150, 882) << 40;
+        QTest::newRow("SVG") << "haus.svg"
+                             << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='60' height='40'>"
+                                           "<rect width='30' height='20' fill='#dc1e1e'/><rect x='30' width='30' height='20' fill='#1ea028'/>"
+                                           "<rect y='20' width='30' height='20' fill='#1e28c8'/><rect x='30' y='20' width='30' height='20' fill='#f0dc28'/></svg>")
+                             << QSize(60, 40) << 0;
+    }
+    void comesBackAsItWas()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, data);
+        QFETCH(QSize, stored);
+        QFETCH(int, tolerance);
+        testing::TaskFolder source, target;
+        source.write(file, data);
+        testing::MessageScript messages;
+        const Result result = Importer(target.dir(), messages.ask()).importFile(source.filePath(file));
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QCOMPARE(result.fileName, QString("HAUS.WMF"));
+        QCOMPARE(target.files(), QStringList{"HAUS.WMF"});
+        const QByteArray wmf = target.read("HAUS.WMF");
+        // One bitmap stretched over a placeable frame of the stored size.
+        wmf::Metafile mf;
+        QVERIFY(mf.load(wmf));
+        QCOMPARE(mf.naturalSize(), stored);
+        int blits = 0;
+        for (const wmf::Record &r : mf.parsed()->records)
+            blits += r.function == 0x0B41; // META_DIBSTRETCHBLT
+        QCOMPARE(blits, 1);
+        const QImage back = played(wmf);
+        // Only the seams of the quarters may blur (JPEG, scaling).
+        QVERIFY(differing(back, quarters(stored), tolerance) < 0.03);
+        QVERIFY(messages.shown().isEmpty());
+    }
+
+    void metafileCopiedAsItIs()
+    {
+        testing::TaskFolder source, target;
+        const QByteArray wmf = pictureimport::bitmapMetafile(quarters(QSize(10, 10)));
+        source.write("Ball.wmf", wmf);
+        testing::MessageScript messages;
+        QVERIFY(Importer(target.dir(), messages.ask()).importFile(source.filePath("Ball.wmf")).ok());
+        QCOMPARE(target.read("BALL.WMF"), wmf);
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("capitals") << "Bär" << "BÄR.WMF" << "";
+        QTest::newRow("dots inside stay") << "foto.2024" << "FOTO.2024.WMF" << "";
+        QTest::newRow("not in the code page") << "Ωmega ☺" << "" << "Ω☺";
+        QTest::newRow("empty") << " " << "" << "Namen";
+        QTest::newRow("a folder") << "a/b" << "" << "/";
+    }
+    void names()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        QFETCH(QString, error);
+        QString reason;
+        QCOMPARE(pictureimport::storedName(name, &reason), stored);
+        QVERIFY2(reason.contains(error), qPrintable(reason));
+    }
+
+    void replacingAsksFirst_data()
+    {
+        QTest::addColumn<app::Answer>("answer");
+        QTest::newRow("Ja replaces") << app::Answer::Yes;
+        QTest::newRow("Nein keeps") << app::Answer::No;
+    }
+    void replacingAsksFirst()
+    {
+        QFETCH(app::Answer, answer);
+        testing::TaskFolder target;
+        target.write("Haus.wmf", "alt");
+        testing::MessageScript messages;
+        messages.answer({answer});
+        const Result result = Importer(target.dir(), messages.ask()).importImage(quarters(QSize(8, 8)), "haus");
+        QCOMPARE(messages.shown().size(), 1);
+        QVERIFY(messages.texts().first().contains("Haus.wmf"));
+        QCOMPARE(result.ok(), answer == app::Answer::Yes);
+        QCOMPARE(target.files(), QStringList{"Haus.wmf"}); // the name it had, in its letter case
+        QCOMPARE(target.read("Haus.wmf") == "alt", answer == app::Answer::No);
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text") << "brief.png" << QByteArray("Liebe Oma,") << "kein Bild";
+        QTest::newRow("broken metafile") << "alt.wmf" << QByteArray("\xd7\xcd\xc6\x9a", 4) + QByteArray(30, '\0') << "kein Bild";
+        QTest::newRow("picture bomb") << "bombe.png" << pngDeclaring(50000, 50000) << "zu groß";
+        QTest::newRow("name not in the code page") << "Ωmega.png" << encoded(quarters(QSize(8, 8)), "png") << "Ω";
+    }
+    void refused()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, data);
+        QFETCH(QString, reason);
+        testing::TaskFolder source, target;
+        source.write(file, data);
+        testing::MessageScript messages;
+        QElapsedTimer timer;
+        timer.start();
+        const Result result = Importer(target.dir(), messages.ask()).importFile(source.filePath(file));
+        QCOMPARE(result.status, Result::Failed);
+        QVERIFY2(result.message.contains(reason), qPrintable(result.message));
+        QVERIFY(target.files().isEmpty());
+        QVERIFY(timer.elapsed() < 1000);
+    }
+};
+
+QTEST_MAIN(TestPictureImport)
+#include "tst_pictureimport.moc"
