@@ -1,17 +1,21 @@
 #include "form3.h"
 
+#include "pictureimport/pictureimport.h"
 #include "resources/icons.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
 #include "ui/filelist.h"
 #include "ui/fonts.h"
+#include "ui/inputbox.h"
 #include "ui/label.h"
 #include "ui/messagebox.h"
-#include "worksheet/worksheet.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
+#include "worksheet/worksheet.h"
 
 #include <QAbstractListModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -170,6 +174,8 @@ void Form3::buildWorkArea()
     Datei1->setFont(ui::designFont(kVerdana, 8.25, true));
     Datei1->setUniformItemSizes(true);
     connect(Datei1, &QListWidget::itemSelectionChanged, this, &Form3::Datei1_Click);
+    connect(Datei1, &ui::FileList::filesDropped, this, &Form3::Datei1_Drop);
+    connect(Datei1, &ui::FileList::pasteRequested, this, &Form3::Datei1_Paste);
 
     Bild3 = new ui::PictureBox(this);
     Bild3->setObjectName(QStringLiteral("Bild3"));
@@ -403,6 +409,45 @@ void Form3::Bild8_Click()
         else
             tell(printed.message);
     }
+}
+
+void Form3::Datei1_Drop(const QStringList &paths)
+{
+    pictureimport::Importer importer(m_editor.folder(), [this](const app::Message &m) { return ui::showMessage(m, this); });
+    QString stored;
+    QStringList problems;
+    for (const QString &path : paths) {
+        const pictureimport::Result result = importer.importFile(path);
+        if (result.ok())
+            stored = result.fileName;
+        else if (result.status == pictureimport::Result::Failed)
+            problems.append(result.message);
+    }
+    showImported(stored, problems.join(QChar('\r')));
+}
+
+void Form3::Datei1_Paste()
+{
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) {
+        showImported(QString(), QStringLiteral("In der Zwischenablage ist kein Bild."));
+        return;
+    }
+    const std::optional<QString> name = ui::askText(QStringLiteral("Name des Bildes:"), QStringLiteral("Bild einfügen"), this);
+    if (!name)
+        return;
+    pictureimport::Importer importer(m_editor.folder(), [this](const app::Message &m) { return ui::showMessage(m, this); });
+    const pictureimport::Result result = importer.importImage(image, *name);
+    showImported(result.fileName, result.status == pictureimport::Result::Failed ? result.message : QString());
+}
+
+void Form3::showImported(const QString &storedFile, const QString &message)
+{
+    if (!storedFile.isEmpty())
+        m_editor.showNewPicture(storedFile);
+    showState();
+    if (!message.isEmpty())
+        ui::showMessage(app::information(message + QChar('\r'), QStringLiteral("Bild übernehmen")), this);
 }
 
 void Form3::copyToClipboard(const QString &text, const QString &picturePath)

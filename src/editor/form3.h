@@ -16,6 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace ui {
+class FileList;
 class Label;
 class PictureBox;
 }
@@ -47,6 +48,9 @@ public:
     void Bild7_Click();    // delete the current entry
     void Befehl1_Click();  // take over the typed text
     void Bild8_Click();    // print the worksheet of the task list
+    // The family's own pictures: files dropped on Datei1, an image pasted into it.
+    void Datei1_Drop(const QStringList &paths);
+    void Datei1_Paste();
 
 protected:
     void activated() override;
@@ -62,6 +66,8 @@ private:
     // The text of Text1 with each typed line break as CR LF.
     QString typedText() const;
     void copyToClipboard(const QString &text, const QString &picturePath);
+    // Shows what an import did: the new picture selected, or why not.
+    void showImported(const QString &storedFile, const QString &message);
 
     ListEditor m_editor;
     QPointer<QWidget> m_mainWindow;
@@ -78,7 +84,7 @@ private:
     ui::PictureBox *Bild6 = nullptr;
     ui::PictureBox *Bild7 = nullptr;
     ui::PictureBox *Bild8 = nullptr;
-    QListWidget *Datei1 = nullptr;
+    ui::FileList *Datei1 = nullptr;
     QListView *Liste1 = nullptr;
     LinesModel *m_model = nullptr;
     QPlainTextEdit *Text1 = nullptr;

@@ -52,6 +52,12 @@ void ListEditor::close()
     changeLines([](EditorList &list) { list.clear(); });
 }
 
+void ListEditor::showNewPicture(const QString &fileName)
+{
+    m_files = pictureFiles(m_folder);
+    selectFile(int(m_files.indexOf(fileName)));
+}
+
 QString ListEditor::selectedFileName() const
 {
     return m_selectedFile >= 0 && m_selectedFile < m_files.size() ? m_files.at(m_selectedFile) : QString();

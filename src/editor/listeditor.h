@@ -41,6 +41,9 @@ public:
     void close();
     // The preview of a file of the list ("Datei1_Click").
     void selectFile(int row);
+    // A picture just stored in the folder: the files are read again and it is
+    // selected with its preview, ready for "Neue Eingabe".
+    void showNewPicture(const QString &fileName);
     // A line picked in the list box becomes the current entry.
     void selectLine(int row) { m_list.select(row); }
 

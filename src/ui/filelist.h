@@ -1,7 +1,8 @@
 #pragma once
 // The file list box: one entry stays selected as long as the list has
 // entries. Ctrl+click and Ctrl+Space, which would take the selection away,
-// leave it where it is.
+// leave it where it is. Files dropped on it from a file manager and the
+// paste key are handed on.
 
 #include <QListWidget>
 
@@ -12,9 +13,17 @@ class FileList : public QListWidget {
 public:
     explicit FileList(QWidget *parent = nullptr);
 
+signals:
+    void filesDropped(const QStringList &paths);
+    void pasteRequested();
+
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace ui

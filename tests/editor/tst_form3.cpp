@@ -5,6 +5,7 @@
 #include "testsupport.h"
 #include "trainer/form1.h"
 #include "ui/label.h"
+#include "ui/inputbox.h"
 #include "ui/picturebox.h"
 
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QUrl>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
@@ -296,6 +298,59 @@ private slots:
         QCOMPARE(pdf.open(QIODevice::ReadOnly), accept && listThere);
         if (pdf.isOpen()) // two tasks: one page of tasks, one of solutions
             QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")), 2);
+    }
+
+    // The family's own pictures: dropped from a file manager or pasted with
+    // Ctrl+V into the file list, they are stored and selected at once.
+    void picturesComeIn_data()
+    {
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<QString>("name"); // typed into the box; empty: cancelled
+        QTest::newRow("dropped") << false << "";
+        QTest::newRow("pasted") << true << "Hund";
+        QTest::newRow("paste cancelled") << true << "";
+    }
+    void picturesComeIn()
+    {
+        QFETCH(bool, paste);
+        QFETCH(QString, name);
+        Window w(kTwoPictures);
+        QStringList asked;
+        ui::setInputHook([&](const QString &label) -> std::optional<QString> {
+            asked.append(label);
+            return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+        });
+        QImage photo(50, 40, QImage::Format_RGB32);
+        photo.fill(QColor(10, 200, 30));
+        auto *files = w.control<QListWidget>("Datei1");
+        if (paste) {
+            QGuiApplication::clipboard()->setImage(photo);
+            w.clickFile(0); // the focus into the list first
+            testing::keyTo(&w.form, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            testing::TaskFolder source;
+            photo.save(source.filePath("Hund.png"));
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(source.filePath("Hund.png"))});
+            const QPoint at = files->viewport()->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(files->viewport(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(files->viewport(), &drop);
+        }
+        ui::setInputHook(nullptr);
+        QCOMPARE(asked, paste ? QStringList{"Name des Bildes:"} : QStringList{});
+        const bool stored = !paste || !name.isEmpty();
+        QCOMPARE(QFile::exists(w.folder.filePath("HUND.WMF")), stored);
+        QCOMPARE(files->count(), stored ? 3 : 2);
+        if (stored) { // selected with its preview, ready for "Neue Eingabe"
+            QCOMPARE(files->currentItem()->text(), QString("HUND.WMF"));
+            QCOMPARE(w.selectedFiles(), QList<int>{files->currentRow()});
+            const QImage preview = w.control<ui::PictureBox>("Bild3")->grab().toImage();
+            QVERIFY(preview.pixelColor(preview.rect().center()).green() > 150);
+        }
+        QVERIFY(w.messages.shown().isEmpty());
     }
 };
 
