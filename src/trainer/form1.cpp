@@ -4,6 +4,7 @@
 #include "help/form2.h"
 #include "help/vazideza.h"
 #include "resources/icons.h"
+#include "speech/speechengine.h"
 #include "ui/application.h"
 #include "ui/folderdialog.h"
 #include "ui/fonts.h"
@@ -14,6 +15,7 @@
 #include "ui/units.h"
 
 #include <QCloseEvent>
+#include <QSettings>
 #include <QDir>
 #include <QFrame>
 
@@ -103,6 +105,7 @@ void Form1::buildTaskArea()
     Bezeichnung1 = ui::makeLabel(this, "Bezeichnung1", 5160, 1320, 4575, 6375);
     ui::setColors(Bezeichnung1, ui::colors::lightBlue, ui::colors::textBlue);
     Bezeichnung1->setFont(ui::designFont(kVerdana, 14.25, true));
+    connect(Bezeichnung1, &ui::Label::clicked, this, &Form1::Vorlesen);
 
     // Beyond the right edge of the client area: never seen, holds the answer.
     Bezeichnung3 = ui::makeLabel(this, "Bezeichnung3", 10200, 120, 1935, 375);
@@ -173,6 +176,7 @@ void Form1::buildQuizPanel()
         quiz[i]->setBorder(true);
         quiz[i]->setCaption(QString::fromLatin1(name));
         connect(quiz[i], &ui::Label::clicked, this, handlers[i]);
+        connect(quiz[i], &ui::Label::rightClicked, this, [this, i] { readAloud(m_trainer.speakableChoice(i)); });
     }
 }
 
@@ -186,6 +190,9 @@ bool Form1::Form_Load(const QDir &folder)
 
 void Form1::showState()
 {
+    // Leaving the task or the mode ends what is being read aloud.
+    if (m_speech && (m_trainer.modul().CurrentTask != m_spokenTask || m_trainer.modul().CurrentMode != m_spokenMode))
+        m_speech->stop();
     Label1->setCaption(m_trainer.counter());
     Bezeichnung1->setCaption(m_trainer.answerDisplay());
     Bezeichnung3->setCaption(m_trainer.answer());
@@ -235,6 +242,10 @@ void Form1::quiz4_Click() { judgeChoice(3); }
 
 void Form1::Form_KeyDown(int keyCode, int)
 {
+    if (keyCode == 'V') { // not one of the designed keys: the trainer never sees it
+        Vorlesen();
+        return;
+    }
     m_trainer.keyDown(keyCode);
     showState();
 }
@@ -286,6 +297,41 @@ void Form1::Bild13_Click()
     m_editor->show();
     m_editor->activateWindow();
     hide();
+}
+
+void Form1::setSpeechEngine(std::unique_ptr<speech::Engine> engine)
+{
+    m_speech = std::move(engine);
+    m_speechChecked = false;
+}
+
+void Form1::Vorlesen()
+{
+    readAloud(m_trainer.speakable());
+}
+
+void Form1::readAloud(const QStringList &parts)
+{
+    if (parts.isEmpty())
+        return;
+    if (!m_speech) {
+        // Words a minute, slower than normal speech for children; a setting.
+        const int rate = QSettings().value(QStringLiteral("Vorlesen/WoerterProMinute"), speech::kDefaultRate).toInt();
+        m_speech = speech::makeEspeakEngine(qBound(80, rate, 450));
+    }
+    if (!m_speechChecked) {
+        // Once a run: what is missing is said at the first try, then V is quiet.
+        m_speechChecked = true;
+        const QString problem = m_speech->problem();
+        m_speechWorks = problem.isEmpty();
+        if (!m_speechWorks)
+            ui::inform(problem + QChar('\r'), QStringLiteral("Vorlesen"), this);
+    }
+    if (!m_speechWorks)
+        return;
+    m_spokenTask = m_trainer.modul().CurrentTask;
+    m_spokenMode = m_trainer.modul().CurrentMode;
+    m_speech->say(parts);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -18,6 +18,9 @@ namespace help {
 class Form2;
 class VAZIDEZA;
 }
+namespace speech {
+class Engine;
+}
 namespace ui {
 class Label;
 class PictureBox;
@@ -58,6 +61,11 @@ public:
     void quiz2_Click();
     void quiz3_Click();
     void quiz4_Click();
+    // Reading aloud (key V, a click on the answer display): what the child
+    // can see of the answer; a right click on a quiz label reads that label.
+    void Vorlesen();
+    // The engine that speaks; without one, espeak-ng's is made at the first use.
+    void setSpeechEngine(std::unique_ptr<speech::Engine> engine);
 
 protected:
     void keyPreview(int keyCode, Qt::KeyboardModifiers modifiers) override;
@@ -74,8 +82,12 @@ private:
     void run(void (Trainer::*action)());
     void chooseMode(int mode);
     void judgeChoice(int position);
+    void readAloud(const QStringList &parts);
 
     Trainer m_trainer;
+    std::unique_ptr<speech::Engine> m_speech;
+    bool m_speechChecked = false, m_speechWorks = false;
+    int m_spokenTask = 0, m_spokenMode = 0; // what was shown when speaking began
 
     std::unique_ptr<editor::Form3> m_editor;  // created at its first opening, then kept
     std::unique_ptr<help::Form2> m_keyWindow;   // likewise, shown without an owner

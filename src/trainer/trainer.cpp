@@ -3,6 +3,8 @@
 #include "app/textmarks.h"
 #include "tasklist/foldernames.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace trainer {
@@ -231,6 +233,36 @@ void Trainer::keyDown(int keyCode)
         break;
     default: break;
     }
+}
+
+namespace {
+// Shown lines: CR breaks them, as "@" does in the stored text.
+QStringList lines(const QString &shown)
+{
+    QStringList parts;
+    for (const QString &line : shown.split(QRegularExpression(QStringLiteral("[\r@]")))) {
+        if (!line.trimmed().isEmpty())
+            parts.append(line.trimmed());
+    }
+    return parts;
+}
+} // namespace
+
+QStringList Trainer::speakable() const
+{
+    if (!quizPanelIn())
+        return lines(m_answerDisplay);
+    QStringList parts;
+    for (int position = 0; position < m_choiceCaptions.size(); ++position)
+        parts += speakableChoice(position);
+    return parts;
+}
+
+QStringList Trainer::speakableChoice(int position) const
+{
+    if (!quizPanelIn() || position < 0 || position >= m_choiceCaptions.size())
+        return {};
+    return lines(m_choiceCaptions.at(position));
 }
 
 } // namespace trainer

@@ -68,6 +68,11 @@ public:
     const QStringList &choices() const { return m_choices; }
     const QStringList &choiceCaptions() const { return m_choiceCaptions; }
     bool modePanelShown() const { return m_modePanelShown; }
+    // What reading aloud says, part by part with pauses between: only what
+    // the child can see. The answer display's lines, once it shows them; in
+    // quiz mode the four choices from top to bottom, or one of them.
+    QStringList speakable() const;
+    QStringList speakableChoice(int position) const;
     // The quiz panel covers the answer display in quiz mode.
     bool quizPanelIn() const { return m_modul.CurrentMode == app::QuizMode; }
 

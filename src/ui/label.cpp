@@ -60,6 +60,8 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (m_click.isClick(event, this))
         emit clicked();
+    else if (event->button() == Qt::RightButton && rect().contains(event->position().toPoint()))
+        emit rightClicked();
 }
 
 } // namespace ui

@@ -29,6 +29,7 @@ public:
 
 signals:
     void clicked();
+    void rightClicked(); // released inside the label
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -3,6 +3,7 @@
 // rules behind them are tested in tst_trainer.
 #include "help/form2.h"
 #include "help/vazideza.h"
+#include "speech/speechengine.h"
 #include "testsupport.h"
 #include "trainer/form1.h"
 #include "ui/folderdialog.h"
@@ -46,6 +47,20 @@ struct Window {
     testing::EndWatch ends;
     std::deque<double> randoms;
     trainer::Form1 form{std::make_unique<testing::ScriptedRandom>(&randoms)};
+};
+
+// Notes what it was asked to say instead of speaking.
+struct FakeSpeech : speech::Engine {
+    struct Log {
+        QString problem;
+        QList<QStringList> said;
+        int stops = 0;
+    };
+    explicit FakeSpeech(Log *log) : log(log) {}
+    QString problem() override { return log->problem; }
+    void say(const QStringList &parts) override { log->said.append(parts); }
+    void stop() override { ++log->stops; }
+    Log *log;
 };
 
 } // namespace
@@ -267,6 +282,69 @@ private slots:
         QTRY_COMPARE(w.messages.shown().size(), 1);
         QTest::qWait(30);
         QCOMPARE(w.messages.shown().size(), 1);
+    }
+
+    // V, a click on the answer display, a right click on a quiz label: read
+    // aloud what the child sees, through the window's real input path.
+    void readAloud_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QList<QStringList>>("said");
+        const QStringList dog{"Der Hund", "bellt"};
+        QTest::newRow("learning mode, V") << 2 << "V" << QList<QStringList>{dog};
+        QTest::newRow("learning mode, click on the answer") << 2 << "click" << QList<QStringList>{dog};
+        QTest::newRow("work mode, V before the reveal") << 1 << "Right Left V" << QList<QStringList>{};
+        QTest::newRow("work mode, Enter then V") << 1 << "Right Left Enter V" << QList<QStringList>{dog};
+        QTest::newRow("V twice: again from the start") << 2 << "V V" << QList<QStringList>{dog, dog};
+        QTest::newRow("quiz, right click on the second label") << 3 << "right" << QList<QStringList>{dog};
+    }
+    void readAloud()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, action);
+        QFETCH(QList<QStringList>, said);
+        Window w(2, "P1.WMF\r\nDer Hund@bellt\r\nP2.WMF\r\nAber\r\n");
+        FakeSpeech::Log log;
+        w.form.setSpeechEngine(std::make_unique<FakeSpeech>(&log));
+        w.open();
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control(mode == 1 ? "Option1" : mode == 2 ? "Option2" : "Option3"));
+        QCOMPARE(w.form.trainer().modul().CurrentMode, mode);
+        w.messages.clear();
+        for (const QString &step : action.split(' ')) {
+            if (step == "V")
+                testing::keyTo(&w.form, Qt::Key_V);
+            else if (step == "Enter")
+                testing::keyTo(&w.form, Qt::Key_Return);
+            else if (step == "Right" || step == "Left")
+                testing::keyTo(&w.form, step == "Right" ? Qt::Key_Right : Qt::Key_Left);
+            else if (step == "click")
+                testing::clickOn(w.control("Bezeichnung1"));
+            else if (step == "right") // all four choices are the dog: the draw gives task 1 each time
+                testing::clickOn(w.control("quiz2"), {}, Qt::RightButton);
+        }
+        QCOMPARE(log.said, said);
+        QVERIFY(w.messages.shown().isEmpty()); // a right click judges nothing
+        QCOMPARE(w.task(), qint64(1));
+        // Leaving the task stops the speech.
+        const int stops = log.stops;
+        testing::keyTo(&w.form, Qt::Key_Right);
+        if (!said.isEmpty())
+            QVERIFY(log.stops > stops);
+    }
+
+    void speechMissingSaysSoOnce()
+    {
+        Window w(2);
+        FakeSpeech::Log log;
+        log.problem = "Die deutsche Stimme fehlt (Debian-Paket espeak-ng-data).";
+        w.form.setSpeechEngine(std::make_unique<FakeSpeech>(&log));
+        w.open();
+        for (int i = 0; i < 3; ++i)
+            testing::keyTo(&w.form, Qt::Key_V);
+        QCOMPARE(w.messages.texts(), QStringList{log.problem + "\r"});
+        QVERIFY(log.said.isEmpty());
     }
 };
 

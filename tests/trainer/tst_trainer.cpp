@@ -488,6 +488,37 @@ private slots:
         if (good)
             QCOMPARE(f.trainer.answerDisplay(), QString("Neu\r"));
     }
+
+    // Reading aloud says only what the child can see: "@" and the quiz
+    // choices are pauses between parts.
+    void speakable_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("revealed");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("learning mode: at once") << int(app::LearningMode) << false << QStringList{"Der Hund", "bellt"};
+        QTest::newRow("work mode: not before the reveal") << int(app::WorkMode) << false << QStringList{};
+        QTest::newRow("work mode: after it") << int(app::WorkMode) << true << QStringList{"Der Hund", "bellt"};
+        QTest::newRow("quiz: the choices top to bottom")
+            << int(app::QuizMode) << false << QStringList{"Das Pferd", "Der Hund", "bellt", "Der Vogel", "singt", "Die Katze"};
+    }
+    void speakable()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, revealed);
+        QFETCH(QStringList, parts);
+        Fixture f(tasksWithAnswers({"Der Hund@bellt", "Die Katze", "Das Pferd", "Der Vogel@singt"}));
+        f.startAt(1);
+        f.draw(4, {2, 3, 4}); // the other three tasks as the wrong choices
+        f.trainer.chooseMode(mode);
+        if (revealed)
+            f.trainer.reveal();
+        QCOMPARE(f.trainer.speakable(), parts);
+        const bool quiz = mode == int(app::QuizMode);
+        const QStringList second = quiz ? QStringList{"Der Hund", "bellt"} : QStringList{};
+        QCOMPARE(f.trainer.speakableChoice(1), second);
+        QCOMPARE(f.trainer.speakableChoice(4), QStringList{});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTrainer)
