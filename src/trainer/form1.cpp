@@ -316,7 +316,8 @@ void Form1::readAloud(const QStringList &parts)
         return;
     if (!m_speech) {
         // Words a minute, slower than normal speech for children; a setting.
-        const int rate = QSettings().value(QStringLiteral("Vorlesen/WoerterProMinute"), speech::kDefaultRate).toInt();
+        const QSettings settings(QStringLiteral("revaze"), QStringLiteral("revaze"));
+        const int rate = settings.value(QStringLiteral("Vorlesen/WoerterProMinute"), speech::kDefaultRate).toInt();
         m_speech = speech::makeEspeakEngine(qBound(80, rate, 450));
     }
     if (!m_speechChecked) {
