@@ -6,15 +6,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "testcore.h"
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
     void parse_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("fromMenu");
+        testing::columns<QStringList, int, QString, bool>("arguments", "action", "folder", "fromMenu");
         QTest::newRow("nothing") << QStringList() << int(app::CommandLine::Run) << "" << false;
         QTest::newRow("folder") << QStringList{"/tmp"} << int(app::CommandLine::Run) << "/tmp" << false;
         QTest::newRow("missing folder") << QStringList{"/gibt/es/nicht"} << int(app::CommandLine::Fail) << "/gibt/es/nicht" << false;
@@ -34,10 +33,8 @@ private slots:
 
     void parse()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, action);
-        QFETCH(QString, folder);
-        QFETCH(bool, fromMenu);
+        const auto [arguments, action, folder, fromMenu] = testing::fetch<QStringList, int, QString, bool>(
+            "arguments", "action", "folder", "fromMenu");
         const app::CommandLine line = app::parseCommandLine(arguments, "1.2.3");
         QCOMPARE(int(line.action), action);
         QCOMPARE(line.folder, folder);
@@ -50,9 +47,7 @@ private slots:
 
     void programPrintsAndExits_data()
     {
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("start");
+        testing::columns<QString, int, QString>("argument", "status", "start");
         QTest::newRow("help") << "--help" << 0 << "Aufruf: revaze [ORDNER]";
         QTest::newRow("version") << "--version" << 0 << "Revaze ";
         QTest::newRow("missing folder") << "/gibt/es/nicht" << 2 << "";
@@ -60,9 +55,7 @@ private slots:
 
     void programPrintsAndExits()
     {
-        QFETCH(QString, argument);
-        QFETCH(int, status);
-        QFETCH(QString, start);
+        const auto [argument, status, start] = testing::fetch<QString, int, QString>("argument", "status", "start");
         QProcess program;
         program.start(qEnvironmentVariable("REVAZE_BINARY"), {argument});
         QVERIFY(program.waitForFinished(20000));

@@ -19,11 +19,7 @@ void TestDesktopStart::findsAFolder_data()
 {
     // Folders: "start" where the program starts, "own" in the documents,
     // "samples"; "picked" the folders the user picks, in order.
-    QTest::addColumn<QStringList>("withList");
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QStringList>("picked");
-    QTest::addColumn<QString>("found");
-    QTest::addColumn<int>("messages");
+    testing::columns<QStringList, QList<Answer>, QStringList, QString, int>("withList", "answers", "picked", "found", "messages");
     using L = QStringList;
     QTest::newRow("the start folder has a list") << L{"start", "own", "samples"} << QList<Answer>{} << L{} << "start" << 0;
     QTest::newRow("the child's own folder") << L{"own", "samples"} << QList<Answer>{} << L{} << "own" << 0;
@@ -35,11 +31,8 @@ void TestDesktopStart::findsAFolder_data()
 
 void TestDesktopStart::findsAFolder()
 {
-    QFETCH(QStringList, withList);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QStringList, picked);
-    QFETCH(QString, found);
-    QFETCH(int, messages);
+    auto [withList, answers, picked, found, messages] = testing::fetch<QStringList, QList<Answer>, QStringList, QString, int>(
+        "withList", "answers", "picked", "found", "messages");
     testing::TaskFolder root;
     const QString own = root.filePath("Dokumente/Revaze-Aufgaben");
     auto path = [&](const QString &name) { return name == "own" ? own : name.isEmpty() ? QString() : root.filePath(name); };

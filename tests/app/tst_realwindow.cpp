@@ -14,32 +14,28 @@ QString run(const QStringList &args)
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
+// Polls xdotool until `done` holds, for at most ms milliseconds.
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer timer;
+    for (timer.start(); timer.elapsed() < ms; QTest::qWait(100)) {
+        if (done())
+            return true;
+    }
+    return false;
+}
+
 // Waits until a visible window with exactly this title exists (or, with
 // `present` false, until none does).
 bool waitForWindow(const QString &title, bool present = true, int ms = 15000)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        const bool found = !run({"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty();
-        if (found == present)
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
+    return waitFor([&] { return run({"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty() != present; }, ms);
 }
 
 // Waits until the window with this title has the keyboard focus.
 bool waitForActive(const QString &title, int ms = 15000)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        if (run({"getactivewindow", "getwindowname"}) == title)
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
+    return waitFor([&] { return run({"getactivewindow", "getwindowname"}) == title; }, ms);
 }
 
 void key(const QString &name)
@@ -63,12 +59,9 @@ private slots:
     void keysDriveTheProgram()
     {
         testing::TaskFolder folder;
-        QByteArray list;
-        for (int k = 1; k <= 3; ++k) {
+        folder.write("REVAZE.INI", testing::numberedTasks(3));
+        for (int k = 1; k <= 3; ++k)
             testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
-            list += "P" + QByteArray::number(k) + ".WMF\r\nWort " + QByteArray::number(k) + "\r\n";
-        }
-        folder.write("REVAZE.INI", list);
         QProcess program;
         program.setWorkingDirectory(folder.path());
         program.start(qEnvironmentVariable("REVAZE_BINARY"), {});

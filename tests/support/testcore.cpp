@@ -20,19 +20,11 @@ app::Answer MessageScript::operator()(const app::Message &message)
     return next;
 }
 
-QStringList MessageScript::titles() const
+QStringList MessageScript::field(QString app::Message::*member) const
 {
     QStringList result;
     for (const auto &message : m_shown)
-        result.append(message.title);
-    return result;
-}
-
-QStringList MessageScript::texts() const
-{
-    QStringList result;
-    for (const auto &message : m_shown)
-        result.append(message.text);
+        result.append(message.*member);
     return result;
 }
 

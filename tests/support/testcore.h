@@ -14,6 +14,16 @@
 
 #include <deque>
 #include <functional>
+#include <tuple>
+
+namespace app {
+// Message boxes compare field by field.
+inline bool operator==(const Message &a, const Message &b)
+{
+    return a.text == b.text && a.title == b.title && a.buttons == b.buttons && a.icon == b.icon
+           && a.defaultButton == b.defaultButton;
+}
+} // namespace app
 
 namespace testing {
 
@@ -29,11 +39,13 @@ public:
     void answer(std::initializer_list<app::Answer> next) { m_answers.insert(m_answers.end(), next); }
     void observe(std::function<void(const app::Message &)> observer) { m_observer = std::move(observer); }
     const QList<app::Message> &shown() const { return m_shown; }
-    QStringList titles() const;
-    QStringList texts() const;
+    QStringList titles() const { return field(&app::Message::title); }
+    QStringList texts() const { return field(&app::Message::text); }
     void clear() { m_shown.clear(); }
 
 private:
+    QStringList field(QString app::Message::*member) const;
+
     std::deque<app::Answer> m_answers;
     QList<app::Message> m_shown;
     std::function<void(const app::Message &)> m_observer;
@@ -70,5 +82,17 @@ QByteArray cp1252(const QString &text);
 
 // Task k has picture Pk.WMF and answer "Antwort k".
 QByteArray numberedTasks(int count);
+
+// The columns of a data table, a type for each name, in one statement.
+template <typename... Types, typename... Names> void columns(Names... names)
+{
+    (QTest::addColumn<Types>(names), ...);
+}
+
+// The current row's values of those columns, for a structured binding.
+template <typename... Types, typename... Names> std::tuple<Types...> fetch(Names... names)
+{
+    return {*static_cast<Types *>(QTest::qData(names, qMetaTypeId<Types>()))...};
+}
 
 } // namespace testing

