@@ -12,6 +12,13 @@ namespace speech {
 
 namespace {
 
+template <typename Function>
+bool resolve(QLibrary &library, const char *name, Function *function)
+{
+    *function = reinterpret_cast<Function>(library.resolve(name));
+    return *function != nullptr;
+}
+
 // libespeak-ng, opened at run time: a missing library is a message, not a
 // program that does not start. espeak-ng keeps global state, hence one
 // instance and a lock.
@@ -41,12 +48,12 @@ private:
             problem = QStringLiteral("Zum Vorlesen fehlt die Sprachausgabe espeak-ng (Debian-Paket libespeak-ng1).");
             return;
         }
-        initialize = reinterpret_cast<decltype(initialize)>(library.resolve("espeak_Initialize"));
-        setSynthCallback = reinterpret_cast<decltype(setSynthCallback)>(library.resolve("espeak_SetSynthCallback"));
-        setVoiceByName = reinterpret_cast<decltype(setVoiceByName)>(library.resolve("espeak_SetVoiceByName"));
-        setParameter = reinterpret_cast<decltype(setParameter)>(library.resolve("espeak_SetParameter"));
-        synth = reinterpret_cast<decltype(synth)>(library.resolve("espeak_Synth"));
-        if (!initialize || !setSynthCallback || !setVoiceByName || !setParameter || !synth) {
+        const bool complete = resolve(library, "espeak_Initialize", &initialize)
+                              && resolve(library, "espeak_SetSynthCallback", &setSynthCallback)
+                              && resolve(library, "espeak_SetVoiceByName", &setVoiceByName)
+                              && resolve(library, "espeak_SetParameter", &setParameter)
+                              && resolve(library, "espeak_Synth", &synth);
+        if (!complete) {
             problem = QStringLiteral("Die Sprachausgabe espeak-ng ist zu alt oder beschädigt (Debian-Paket libespeak-ng1).");
             return;
         }
