@@ -1,6 +1,5 @@
 #include "form3.h"
 
-#include "pictureimport/pictureimport.h"
 #include "resources/icons.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
@@ -413,11 +412,11 @@ void Form3::Bild8_Click()
 
 void Form3::Datei1_Drop(const QStringList &paths)
 {
-    pictureimport::Importer importer(m_editor.folder(), [this](const app::Message &m) { return ui::showMessage(m, this); });
+    pictureimport::Importer pictures = importer();
     QString stored;
     QStringList problems;
     for (const QString &path : paths) {
-        const pictureimport::Result result = importer.importFile(path);
+        const pictureimport::Result result = pictures.importFile(path);
         if (result.ok())
             stored = result.fileName;
         else if (result.status == pictureimport::Result::Failed)
@@ -436,9 +435,13 @@ void Form3::Datei1_Paste()
     const std::optional<QString> name = ui::askText(QStringLiteral("Name des Bildes:"), QStringLiteral("Bild einfügen"), this);
     if (!name)
         return;
-    pictureimport::Importer importer(m_editor.folder(), [this](const app::Message &m) { return ui::showMessage(m, this); });
-    const pictureimport::Result result = importer.importImage(image, *name);
+    const pictureimport::Result result = importer().importImage(image, *name);
     showImported(result.fileName, result.status == pictureimport::Result::Failed ? result.message : QString());
+}
+
+pictureimport::Importer Form3::importer()
+{
+    return pictureimport::Importer(m_editor.folder(), [this](const app::Message &m) { return ui::showMessage(m, this); });
 }
 
 void Form3::showImported(const QString &storedFile, const QString &message)

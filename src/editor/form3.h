@@ -6,6 +6,7 @@
 // and shows what it then holds.
 
 #include "editor/listeditor.h"
+#include "pictureimport/pictureimport.h"
 #include "ui/window.h"
 
 #include <QPointer>
@@ -66,6 +67,8 @@ private:
     // The text of Text1 with each typed line break as CR LF.
     QString typedText() const;
     void copyToClipboard(const QString &text, const QString &picturePath);
+    // Stores pictures in the task folder, asking in this window before it replaces one.
+    pictureimport::Importer importer();
     // Shows what an import did: the new picture selected, or why not.
     void showImported(const QString &storedFile, const QString &message);
 

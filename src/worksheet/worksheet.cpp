@@ -26,7 +26,7 @@ class PagePainter {
 public:
     PagePainter(QPainter &painter, const tasklist::TaskList &tasks, const QDir &folder)
         : m_p(painter), m_tasks(tasks), m_folder(folder),
-          m_dotsPerMm(painter.device()->logicalDpiX() / 25.4)
+          m_dotsPerMm(painter.device()->logicalDpiX() / 25.4), m_probe(probeFont(), painter.device())
     {
     }
 
@@ -45,6 +45,13 @@ public:
     }
 
 private:
+    static QFont probeFont()
+    {
+        QFont f(kFontFamily);
+        f.setPixelSize(kProbePixels);
+        return f;
+    }
+
     QRectF dots(const QRectF &mm) const
     {
         return {mm.x() * m_dotsPerMm, mm.y() * m_dotsPerMm, mm.width() * m_dotsPerMm, mm.height() * m_dotsPerMm};
@@ -133,13 +140,11 @@ private:
     // The answer in school size: small letters fill the middle band.
     void write(const QString &text, const Ruling &r, double left, double right)
     {
-        QFont f(kFontFamily);
-        f.setPixelSize(1000);
-        const QFontMetricsF probe(f, m_p.device());
-        double pixels = 1000 * dots(r.base - r.middle) / std::max(1.0, probe.xHeight());
-        const double width = probe.horizontalAdvance(text) * pixels / 1000;
+        double pixels = kProbePixels * dots(r.base - r.middle) / std::max(1.0, m_probe.xHeight());
+        const double width = m_probe.horizontalAdvance(text) * pixels / kProbePixels;
         if (width > right - left)
             pixels *= (right - left) / width;
+        QFont f(kFontFamily);
         f.setPixelSize(std::max(1, int(pixels)));
         m_p.setFont(f);
         m_p.setPen(Qt::black);
@@ -150,6 +155,9 @@ private:
     const tasklist::TaskList &m_tasks;
     const QDir &m_folder;
     const double m_dotsPerMm;
+    // The answers' font measured once at a large size, then scaled to each line.
+    static constexpr int kProbePixels = 1000;
+    const QFontMetricsF m_probe;
     QHash<QString, ui::Picture> m_cache;
 };
 
@@ -163,17 +171,18 @@ void preparePages(QPagedPaintDevice &device)
 
 Result paint(QPagedPaintDevice &device, const tasklist::TaskList &tasks, const QDir &folder)
 {
+    const Result failed{false, QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
     QPainter painter;
     if (!painter.begin(&device))
-        return {false, QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
+        return failed;
     const Layout layout(tasks.count());
     PagePainter pages(painter, tasks, folder);
     for (int page = 0; page < layout.pageCount(); ++page) {
         if (page > 0 && !device.newPage())
-            return {false, QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
+            return failed;
         pages.page(layout, page);
     }
-    return {painter.end(), QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
+    return painter.end() ? Result{true, QString()} : failed;
 }
 
 Result readTasks(const QDir &folder, tasklist::TaskList *tasks)
