@@ -69,9 +69,7 @@ private slots:
     // Without any display, as from a script over ssh.
     void worksheetWithoutDisplay_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("error");
+        testing::columns<QStringList, int, QString>("arguments", "status", "error");
         const QString samples = qEnvironmentVariable("REVAZE_SOURCE_DIR") + "/samples";
         QTest::newRow("written") << QStringList{samples} << 0 << "";
         QTest::newRow("no list") << QStringList{"/"} << 1 << "REVAZE.INI";
@@ -80,9 +78,7 @@ private slots:
     }
     void worksheetWithoutDisplay()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, error);
+        const auto [arguments, status, error] = testing::fetch<QStringList, int, QString>("arguments", "status", "error");
         QTemporaryDir out;
         const QString pdf = out.filePath("blatt.pdf");
         QProcess program;
@@ -102,9 +98,8 @@ private slots:
 
     void importArguments_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("pictures"); // empty: a wrong command line
-        QTest::addColumn<QString>("folder");
+        // pictures: empty for a wrong command line
+        testing::columns<QStringList, QStringList, QString>("arguments", "pictures", "folder");
         QTest::newRow("files") << QStringList{"a.png", "b.jpg"} << QStringList{"a.png", "b.jpg"} << "";
         QTest::newRow("folder anywhere") << QStringList{"a.png", "--ordner", "/tmp", "b.jpg"}
                                          << QStringList{"a.png", "b.jpg"} << "/tmp";
@@ -114,9 +109,7 @@ private slots:
     }
     void importArguments()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, pictures);
-        QFETCH(QString, folder);
+        const auto [arguments, pictures, folder] = testing::fetch<QStringList, QStringList, QString>("arguments", "pictures", "folder");
         const app::CommandLine line = app::parseCommandLine(QStringList{"--bild-importieren"} + arguments, "1");
         QCOMPARE(int(line.action), int(pictures.isEmpty() ? app::CommandLine::Fail : app::CommandLine::ImportPictures));
         if (!pictures.isEmpty()) {

@@ -251,9 +251,7 @@ private slots:
     // no printer but the file, the worksheet lands beside the list.
     void printWorksheet_data()
     {
-        QTest::addColumn<bool>("byKey");
-        QTest::addColumn<bool>("accept");
-        QTest::addColumn<bool>("listThere");
+        testing::columns<bool, bool, bool>("byKey", "accept", "listThere");
         QTest::newRow("Ctrl+P, printed") << true << true << true;
         QTest::newRow("button, cancelled") << false << false << true;
         QTest::newRow("button, printed") << false << true << true;
@@ -261,9 +259,7 @@ private slots:
     }
     void printWorksheet()
     {
-        QFETCH(bool, byKey);
-        QFETCH(bool, accept);
-        QFETCH(bool, listThere);
+        const auto [byKey, accept, listThere] = testing::fetch<bool, bool, bool>("byKey", "accept", "listThere");
         Window w(kTwoPictures);
         if (!listThere)
             QVERIFY(QFile::remove(w.folder.filePath("REVAZE.INI")));
@@ -294,16 +290,15 @@ private slots:
     // Ctrl+V into the file list, they are stored and selected at once.
     void picturesComeIn_data()
     {
-        QTest::addColumn<bool>("paste");
-        QTest::addColumn<QString>("name"); // typed into the box; empty: cancelled
+        // name: typed into the box; empty when the box is cancelled
+        testing::columns<bool, QString>("paste", "name");
         QTest::newRow("dropped") << false << "";
         QTest::newRow("pasted") << true << "Hund";
         QTest::newRow("paste cancelled") << true << "";
     }
     void picturesComeIn()
     {
-        QFETCH(bool, paste);
-        QFETCH(QString, name);
+        const auto [paste, name] = testing::fetch<bool, QString>("paste", "name");
         Window w(kTwoPictures);
         QStringList asked;
         ui::setInputHook([&](const QString &label) -> std::optional<QString> {

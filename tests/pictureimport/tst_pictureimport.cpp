@@ -85,6 +85,15 @@ QByteArray pngDeclaring(quint32 width, quint32 height)
     return png;
 }
 
+// A file of these bytes, imported into `target`.
+Result importInto(const testing::TaskFolder &target, const QString &file, const QByteArray &data,
+                  testing::MessageScript &messages)
+{
+    testing::TaskFolder source;
+    source.write(file, data);
+    return Importer(target.dir(), messages.ask()).importFile(source.filePath(file));
+}
+
 } // namespace
 
 class TestPictureImport : public QObject {
@@ -92,10 +101,7 @@ class TestPictureImport : public QObject {
 private slots:
     void comesBackAsItWas_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QSize>("stored");
-        QTest::addColumn<int>("tolerance");
+        testing::columns<QString, QByteArray, QSize, int>("file", "data", "stored", "tolerance");
         const QImage small = quarters(QSize(60, 40));
         QTest::newRow("PNG") << "haus.png" << encoded(small, "png") << QSize(60, 40) << 0;
         QTest::newRow("BMP") << "Haus.bmp" << encoded(small, "bmp") << QSize(60, 40) << 0;
@@ -115,14 +121,10 @@ private slots:
     }
     void comesBackAsItWas()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, data);
-        QFETCH(QSize, stored);
-        QFETCH(int, tolerance);
-        testing::TaskFolder source, target;
-        source.write(file, data);
+        const auto [file, data, stored, tolerance] = testing::fetch<QString, QByteArray, QSize, int>("file", "data", "stored", "tolerance");
+        testing::TaskFolder target;
         testing::MessageScript messages;
-        const Result result = Importer(target.dir(), messages.ask()).importFile(source.filePath(file));
+        const Result result = importInto(target, file, data, messages);
         QVERIFY2(result.ok(), qPrintable(result.message));
         QCOMPARE(result.fileName, QString("HAUS.WMF"));
         QCOMPARE(target.files(), QStringList{"HAUS.WMF"});
@@ -143,19 +145,16 @@ private slots:
 
     void metafileCopiedAsItIs()
     {
-        testing::TaskFolder source, target;
+        testing::TaskFolder target;
         const QByteArray wmf = pictureimport::bitmapMetafile(quarters(QSize(10, 10)));
-        source.write("Ball.wmf", wmf);
         testing::MessageScript messages;
-        QVERIFY(Importer(target.dir(), messages.ask()).importFile(source.filePath("Ball.wmf")).ok());
+        QVERIFY(importInto(target, "Ball.wmf", wmf, messages).ok());
         QCOMPARE(target.read("BALL.WMF"), wmf);
     }
 
     void names_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("error");
+        testing::columns<QString, QString, QString>("name", "stored", "error");
         QTest::newRow("capitals") << "Bär" << "BÄR.WMF" << "";
         QTest::newRow("dots inside stay") << "foto.2024" << "FOTO.2024.WMF" << "";
         QTest::newRow("not in the code page") << "Ωmega ☺" << "" << "Ω☺";
@@ -164,9 +163,7 @@ private slots:
     }
     void names()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, stored);
-        QFETCH(QString, error);
+        const auto [name, stored, error] = testing::fetch<QString, QString, QString>("name", "stored", "error");
         QString reason;
         QCOMPARE(pictureimport::storedName(name, &reason), stored);
         QVERIFY2(reason.contains(error), qPrintable(reason));
@@ -195,9 +192,7 @@ private slots:
 
     void refused_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("reason");
+        testing::columns<QString, QByteArray, QString>("file", "data", "reason");
         QTest::newRow("text") << "brief.png" << QByteArray("Liebe Oma,") << "kein Bild";
         QTest::newRow("broken metafile") << "alt.wmf" << QByteArray("\xd7\xcd\xc6\x9a", 4) + QByteArray(30, '\0') << "kein Bild";
         QTest::newRow("picture bomb") << "bombe.png" << pngDeclaring(50000, 50000) << "zu groß";
@@ -205,15 +200,12 @@ private slots:
     }
     void refused()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, data);
-        QFETCH(QString, reason);
-        testing::TaskFolder source, target;
-        source.write(file, data);
+        const auto [file, data, reason] = testing::fetch<QString, QByteArray, QString>("file", "data", "reason");
+        testing::TaskFolder target;
         testing::MessageScript messages;
         QElapsedTimer timer;
         timer.start();
-        const Result result = Importer(target.dir(), messages.ask()).importFile(source.filePath(file));
+        const Result result = importInto(target, file, data, messages);
         QCOMPARE(result.status, Result::Failed);
         QVERIFY2(result.message.contains(reason), qPrintable(result.message));
         QVERIFY(target.files().isEmpty());

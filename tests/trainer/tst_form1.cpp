@@ -269,9 +269,7 @@ private slots:
     // aloud what the child sees, through the window's real input path.
     void readAloud_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QList<QStringList>>("said");
+        testing::columns<int, QString, QList<QStringList>>("mode", "action", "said");
         const QStringList dog{"Der Hund", "bellt"};
         QTest::newRow("learning mode, V") << 2 << "V" << QList<QStringList>{dog};
         QTest::newRow("learning mode, click on the answer") << 2 << "click" << QList<QStringList>{dog};
@@ -282,9 +280,7 @@ private slots:
     }
     void readAloud()
     {
-        QFETCH(int, mode);
-        QFETCH(QString, action);
-        QFETCH(QList<QStringList>, said);
+        const auto [mode, action, said] = testing::fetch<int, QString, QList<QStringList>>("mode", "action", "said");
         Window w(2, "P1.WMF\r\nDer Hund@bellt\r\nP2.WMF\r\nAber\r\n");
         FakeSpeech::Log log;
         w.form.setSpeechEngine(std::make_unique<FakeSpeech>(&log));

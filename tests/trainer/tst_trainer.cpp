@@ -445,9 +445,7 @@ private slots:
     // choices are pauses between parts.
     void speakable_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("revealed");
-        QTest::addColumn<QStringList>("parts");
+        testing::columns<int, bool, QStringList>("mode", "revealed", "parts");
         QTest::newRow("learning mode: at once") << int(app::LearningMode) << false << QStringList{"Der Hund", "bellt"};
         QTest::newRow("work mode: not before the reveal") << int(app::WorkMode) << false << QStringList{};
         QTest::newRow("work mode: after it") << int(app::WorkMode) << true << QStringList{"Der Hund", "bellt"};
@@ -456,9 +454,7 @@ private slots:
     }
     void speakable()
     {
-        QFETCH(int, mode);
-        QFETCH(bool, revealed);
-        QFETCH(QStringList, parts);
+        const auto [mode, revealed, parts] = testing::fetch<int, bool, QStringList>("mode", "revealed", "parts");
         Fixture f(tasksWithAnswers({"Der Hund@bellt", "Die Katze", "Das Pferd", "Der Vogel@singt"}));
         f.startAt(1);
         f.draw(4, {2, 3, 4}); // the other three tasks as the wrong choices

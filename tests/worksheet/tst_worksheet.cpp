@@ -63,10 +63,8 @@ private slots:
 
     void cells_data()
     {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QColor>("picture"); // invalid: the missing picture's frame
+        // picture: invalid for the missing picture's frame
+        testing::columns<int, int, int, QColor>("page", "slot", "lines", "picture");
         for (int page : {0, 2}) {
             const QByteArray kind = page ? "solutions, " : "tasks, ";
             QTest::newRow(kind + "red, two lines") << page << 0 << 2 << QColor(Qt::red);
@@ -77,10 +75,7 @@ private slots:
     }
     void cells()
     {
-        QFETCH(int, page);
-        QFETCH(int, slot);
-        QFETCH(int, lines);
-        QFETCH(QColor, picture);
+        const auto [page, slot, lines, picture] = testing::fetch<int, int, int, QColor>("page", "slot", "lines", "picture");
         QVERIFY(page < pages.size());
         const QImage &img = pages.at(page);
         const worksheet::Cell cell = Layout::cell(slot, lines);

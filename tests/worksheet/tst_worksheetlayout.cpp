@@ -1,4 +1,5 @@
 // Where the worksheet puts pages, tasks, pictures and ruling.
+#include "testcore.h"
 #include "worksheet/worksheetlayout.h"
 
 #include <QtTest>
@@ -10,9 +11,8 @@ class TestWorksheetLayout : public QObject {
 private slots:
     void pages_data()
     {
-        QTest::addColumn<int>("tasks");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QList<int>>("perPage"); // tasks on each page, solutions included
+        // perPage: the tasks on each page, solutions included
+        testing::columns<int, int, QList<int>>("tasks", "pages", "perPage");
         QTest::newRow("none") << 0 << 0 << QList<int>{};
         QTest::newRow("one") << 1 << 2 << QList<int>{1, 1};
         QTest::newRow("one page full") << 6 << 2 << QList<int>{6, 6};
@@ -21,9 +21,7 @@ private slots:
     }
     void pages()
     {
-        QFETCH(int, tasks);
-        QFETCH(int, pages);
-        QFETCH(QList<int>, perPage);
+        const auto [tasks, pages, perPage] = testing::fetch<int, int, QList<int>>("tasks", "pages", "perPage");
         const Layout layout(tasks);
         QCOMPARE(layout.pageCount(), pages);
         QList<int> counted;
