@@ -3,10 +3,36 @@
 #include "app/commandline.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "testcore.h"
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+// The program with these arguments and no display of any kind.
+Run runWithoutDisplay(const QStringList &arguments, const QString &workingFolder = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(workingFolder);
+    program.start(qEnvironmentVariable("REVAZE_BINARY"), arguments);
+    if (!program.waitForFinished(60000))
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+} // namespace
 
 class TestCommandLine : public QObject {
     Q_OBJECT
@@ -29,6 +55,16 @@ private slots:
         QTest::newRow("worksheet without a file") << QStringList{"--arbeitsblatt"} << int(app::CommandLine::Fail) << "" << false;
         QTest::newRow("worksheet, two folders") << QStringList{"--arbeitsblatt", "a.pdf", "/tmp", "/"}
                                                 << int(app::CommandLine::Fail) << "" << false;
+        const int import = app::CommandLine::ImportPictures;
+        QTest::newRow("import") << QStringList{"--bild-importieren", "a.png", "b.jpg"} << import << "" << false;
+        QTest::newRow("import, folder anywhere") << QStringList{"--bild-importieren", "a.png", "--ordner", "/tmp", "b.jpg"}
+                                                 << import << "/tmp" << false;
+        QTest::newRow("import, no file") << QStringList{"--bild-importieren", "--ordner", "/tmp"}
+                                         << int(app::CommandLine::Fail) << "/tmp" << false;
+        QTest::newRow("import, folder without a name") << QStringList{"--bild-importieren", "a.png", "--ordner"}
+                                                       << int(app::CommandLine::Fail) << "" << false;
+        QTest::newRow("import, missing folder") << QStringList{"--bild-importieren", "a.png", "--ordner", "/gibt/es/nicht"}
+                                                << int(app::CommandLine::Fail) << "/gibt/es/nicht" << false;
     }
 
     void parse()
@@ -39,83 +75,42 @@ private slots:
         QCOMPARE(int(line.action), action);
         QCOMPARE(line.folder, folder);
         QCOMPARE(line.fromMenu, fromMenu);
-        QCOMPARE(line.message.isEmpty(), action == app::CommandLine::Run || action == app::CommandLine::Worksheet);
+        QCOMPARE(line.message.isEmpty(), action == app::CommandLine::Run || action == app::CommandLine::Worksheet
+                                             || action == app::CommandLine::ImportPictures);
         QCOMPARE(line.outputFile, action == app::CommandLine::Worksheet ? QString("a.pdf") : QString());
+        if (action == app::CommandLine::ImportPictures)
+            QCOMPARE(line.pictures, (QStringList{"a.png", "b.jpg"}));
         if (action == app::CommandLine::PrintVersion)
             QCOMPARE(line.message, QString("Revaze 1.2.3\n"));
     }
 
-    void programPrintsAndExits_data()
+    // Without any display, as from a script over ssh. "PDF" stands for a
+    // file in an empty folder.
+    void withoutDisplay_data()
     {
-        testing::columns<QString, int, QString>("argument", "status", "start");
-        QTest::newRow("help") << "--help" << 0 << "Aufruf: revaze [ORDNER]";
-        QTest::newRow("version") << "--version" << 0 << "Revaze ";
-        QTest::newRow("missing folder") << "/gibt/es/nicht" << 2 << "";
-    }
-
-    void programPrintsAndExits()
-    {
-        const auto [argument, status, start] = testing::fetch<QString, int, QString>("argument", "status", "start");
-        QProcess program;
-        program.start(qEnvironmentVariable("REVAZE_BINARY"), {argument});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), status);
-        if (!start.isEmpty())
-            QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith(start));
-        else
-            QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("Ordner nicht gefunden"));
-    }
-
-    // Without any display, as from a script over ssh.
-    void worksheetWithoutDisplay_data()
-    {
-        testing::columns<QStringList, int, QString>("arguments", "status", "error");
+        testing::columns<QStringList, int, QString>("arguments", "status", "said");
         const QString samples = qEnvironmentVariable("REVAZE_SOURCE_DIR") + "/samples";
-        QTest::newRow("written") << QStringList{samples} << 0 << "";
-        QTest::newRow("no list") << QStringList{"/"} << 1 << "REVAZE.INI";
-        QTest::newRow("no such folder") << QStringList{"/gibt/es/nicht"} << 1 << "/gibt/es/nicht";
-        QTest::newRow("too many arguments") << QStringList{"/", "/"} << 2 << "Aufruf";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Aufruf: revaze [ORDNER]";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Revaze ";
+        QTest::newRow("missing folder") << QStringList{"/gibt/es/nicht"} << 2 << "Ordner nicht gefunden";
+        QTest::newRow("worksheet written") << QStringList{"--arbeitsblatt", "PDF", samples} << 0 << "";
+        QTest::newRow("worksheet, no list") << QStringList{"--arbeitsblatt", "PDF", "/"} << 1 << "REVAZE.INI";
+        QTest::newRow("worksheet, no such folder") << QStringList{"--arbeitsblatt", "PDF", "/gibt/es/nicht"} << 1
+                                                   << "/gibt/es/nicht";
+        QTest::newRow("worksheet, too many arguments") << QStringList{"--arbeitsblatt", "PDF", "/", "/"} << 2 << "Aufruf";
     }
-    void worksheetWithoutDisplay()
+    void withoutDisplay()
     {
-        const auto [arguments, status, error] = testing::fetch<QStringList, int, QString>("arguments", "status", "error");
+        auto [arguments, status, said] = testing::fetch<QStringList, int, QString>("arguments", "status", "said");
         QTemporaryDir out;
         const QString pdf = out.filePath("blatt.pdf");
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        program.setProcessEnvironment(env);
-        program.start(qEnvironmentVariable("REVAZE_BINARY"), QStringList{"--arbeitsblatt", pdf} + arguments);
-        QVERIFY(program.waitForFinished(60000));
-        const QString stderrText = QString::fromUtf8(program.readAllStandardError());
-        QCOMPARE(program.exitCode(), status);
-        QVERIFY2(stderrText.contains(error), qPrintable(stderrText));
+        arguments.replaceInStrings(QRegularExpression("^PDF$"), pdf);
+        const Run run = runWithoutDisplay(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2((run.out + run.err).contains(said), qPrintable(run.out + run.err));
         QFile written(pdf);
-        QCOMPARE(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-", status == 0);
-        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), status == 0 ? 1 : 0);
-    }
-
-    void importArguments_data()
-    {
-        // pictures: empty for a wrong command line
-        testing::columns<QStringList, QStringList, QString>("arguments", "pictures", "folder");
-        QTest::newRow("files") << QStringList{"a.png", "b.jpg"} << QStringList{"a.png", "b.jpg"} << "";
-        QTest::newRow("folder anywhere") << QStringList{"a.png", "--ordner", "/tmp", "b.jpg"}
-                                         << QStringList{"a.png", "b.jpg"} << "/tmp";
-        QTest::newRow("no file") << QStringList{"--ordner", "/tmp"} << QStringList{} << "";
-        QTest::newRow("folder without a name") << QStringList{"a.png", "--ordner"} << QStringList{} << "";
-        QTest::newRow("missing folder") << QStringList{"a.png", "--ordner", "/gibt/es/nicht"} << QStringList{} << "";
-    }
-    void importArguments()
-    {
-        const auto [arguments, pictures, folder] = testing::fetch<QStringList, QStringList, QString>("arguments", "pictures", "folder");
-        const app::CommandLine line = app::parseCommandLine(QStringList{"--bild-importieren"} + arguments, "1");
-        QCOMPARE(int(line.action), int(pictures.isEmpty() ? app::CommandLine::Fail : app::CommandLine::ImportPictures));
-        if (!pictures.isEmpty()) {
-            QCOMPARE(line.pictures, pictures);
-            QCOMPARE(line.folder, folder);
-        }
+        QCOMPARE(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-", status == 0 && arguments.contains(pdf));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), QFile::exists(pdf) ? 1 : 0);
     }
 
     void importWithoutDisplay()
@@ -128,17 +123,11 @@ private slots:
         QFile text(dir.filePath("brief.txt"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Hallo") == 5);
         text.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        QProcess program;
-        program.setProcessEnvironment(env);
-        program.setWorkingDirectory(dir.path()); // the default folder
-        program.start(qEnvironmentVariable("REVAZE_BINARY"), {"--bild-importieren", png.fileName(), text.fileName()});
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitCode(), 1); // one of the two failed
-        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains("BÄR.WMF"));
-        QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("brief.txt"));
+        // Into the working folder, the default; one of the two fails.
+        const Run run = runWithoutDisplay({"--bild-importieren", png.fileName(), text.fileName()}, dir.path());
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.contains("BÄR.WMF"));
+        QVERIFY(run.err.contains("brief.txt"));
         QVERIFY(QFile::exists(dir.filePath("BÄR.WMF")));
         QVERIFY(!QFile::exists(dir.filePath("BRIEF.WMF")));
     }

@@ -128,25 +128,6 @@ private slots:
         QCOMPARE(f.messages.shown().size(), 1);
     }
 
-    void damagedLists_data()
-    {
-        testing::columns<QByteArray>("bytes");
-        QTest::newRow("stray line ends and bytes of every kind") << QByteArray("\r\r\n\xff\x81\n\r\x9d\0\x01\r", 11);
-        QTest::newRow("10 MB answer line") << "P1.WMF\r\n" + QByteArray(10 * 1024 * 1024, 'b') + "\r\n";
-        QTest::newRow("nul bytes") << QByteArray("P1.WMF\0X\r\nA\0B\r\n", 14);
-    }
-
-    void damagedLists()
-    {
-        const auto [bytes] = testing::fetch<QByteArray>("bytes");
-        Fixture f(bytes);
-        QVERIFY(f.load());
-        for (int key : {39, 32, 13, 35})
-            f.trainer.keyDown(key);
-        QVERIFY(f.trainer.modul().TaskCount > 0);
-        QCOMPARE(f.trainer.counter().isEmpty(), false);
-    }
-
     void steps_data()
     {
         testing::columns<int, int, QString, int>("count", "from", "action", "to");
@@ -375,20 +356,6 @@ private slots:
         f.trainer.judgeChoice(-1);
         f.trainer.judgeChoice(4);
         QCOMPARE(f.messages.shown().size(), 1);
-    }
-
-    void quizWithOneTask()
-    {
-        Fixture f(tasksWithAnswers({"Sonne"}));
-        QVERIFY(f.load());
-        f.trainer.chooseMode(app::QuizMode);
-        QCOMPARE(f.trainer.choiceCaptions(), QStringList(4, "Sonne"));
-        for (int position = 0; position < 4; ++position) {
-            f.messages.clear();
-            f.trainer.judgeChoice(position);
-            QCOMPARE(f.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
-            QCOMPARE(f.trainer.counter(), QString(" Aufgabe 1 / 1"));
-        }
     }
 
     void choicesKeptWhenPictureFails()

@@ -3,7 +3,6 @@
 #include "resources/icons.h"
 #include "testsupport.h"
 #include "ui/folderdialog.h"
-#include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/optionbutton.h"
 #include "ui/picturebox.h"
@@ -11,7 +10,6 @@
 
 #include <QBuffer>
 #include <QFileDialog>
-#include <QFontInfo>
 #include <QTimer>
 #include <QtTest>
 
@@ -36,13 +34,6 @@ private slots:
         QCOMPARE(label.caption(), caption);
         QCOMPARE(label.text(), shown);
         QCOMPARE(label.textFormat(), Qt::PlainText);
-        // Its own colours, on the window's white.
-        QWidget window;
-        ui::setColors(&window, Qt::white);
-        auto *coloured = new ui::Label(&window);
-        ui::setColors(coloured, ui::colors::lightBlue, ui::colors::textBlue);
-        coloured->setGeometry(0, 0, 50, 20);
-        QCOMPARE(window.grab().toImage().pixelColor(45, 15), ui::colors::lightBlue);
     }
 
     void folderDialog_data()
@@ -143,16 +134,6 @@ private slots:
         QCOMPARE(shot.pixelColor(60, 15), ui::colors::lightBlue);
         QVERIFY(box.loadPicture(QString(), folder.dir()));
         QVERIFY(box.picture().isNull());
-    }
-
-    void designFontsExist()
-    {
-        for (const char *face : {"MS Sans Serif", "Verdana"}) {
-            const QFont font = ui::designFont(face, 12, true);
-            QCOMPARE(font.pixelSize(), 16);
-            const QString family = QFontInfo(font).family();
-            QVERIFY2(family.contains("DejaVu") || family.contains("Liberation"), qPrintable(family));
-        }
     }
 
     void clicks_data()

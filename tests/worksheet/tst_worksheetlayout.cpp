@@ -38,17 +38,6 @@ private slots:
         QCOMPARE(layout.tasksOn(pages), 0);
     }
 
-    void cellsSideBySideBetweenHeaderAndFooter()
-    {
-        for (int slot = 0; slot < Layout::kCellsPerPage; ++slot) {
-            const QRectF cell = Layout::cellArea(slot);
-            QVERIFY(cell.top() >= Layout::headerArea().bottom() && cell.bottom() <= Layout::footerArea().top());
-            QVERIFY(cell.left() >= 10 && cell.right() <= Layout::kPageWidth - 10);
-            for (int other = 0; other < slot; ++other) // two columns, row by row
-                QVERIFY(Layout::cellArea(other).bottom() < cell.top() || (slot % 2 && other == slot - 1 && Layout::cellArea(other).right() < cell.left()));
-        }
-    }
-
     void rulingUnderThePicture_data()
     {
         QTest::addColumn<QString>("answer");
