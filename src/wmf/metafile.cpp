@@ -106,7 +106,8 @@ QSize Metafile::naturalSize() const
 // Drawn smaller, a device pixel would hold parts of several of them, blended:
 // a thin border no longer stops a flood fill and the fill runs over the page.
 // So below natural size the picture is played at its natural size (or as
-// close to it as memory allows) and that image scaled down.
+// close to it as memory allows) and that image scaled down, with its lines
+// drawn as wide as one pixel of the output at least.
 void Metafile::render(QPainter &painter) const
 {
     if (!m_parsed || !painter.isActive())
@@ -132,7 +133,9 @@ void Metafile::render(QPainter &painter) const
         onCanvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     onCanvas.scale(fit, fit);
-    Player(*m_parsed, onCanvas, *m_frame).play();
+    Frame played = *m_frame;
+    played.outputPixel = std::min(1.0 / scale, double(played.natural.width() + played.natural.height()));
+    Player(*m_parsed, onCanvas, played).play();
     onCanvas.end();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -67,10 +67,30 @@ QPointF PaintStyle::strokeOffset() const
 // GDI draws one-pixel lines through whole device pixels: points are rounded
 // to the pixel grid and the line lights the pixels they name. Drawn through
 // those pixels' centres, such lines stay crisp under any mapping instead of
-// greying two rows of pixels.
+// greying two rows of pixels. The grid is the output's: played at natural
+// size for a smaller output, a pixel spans outputPixel natural ones, and a
+// hairline covers the whole natural pixels nearest to it, so that it keeps
+// its exact colour for flood fills.
 bool PaintStyle::hairline() const
 {
-    return penVisible() && penWidthDevice() <= 1.0;
+    return penVisible() && widthUnclamped() <= m_frame.outputPixel;
+}
+
+double PaintStyle::widthUnclamped() const
+{
+    const PenObj &pen = m_dc.state().pen;
+    return pen.width <= 0 ? 0.0 : pen.width * std::abs(m_dc.sx());
+}
+
+double PaintStyle::hairWidth() const
+{
+    return std::max(1.0, std::round(m_frame.outputPixel));
+}
+
+double PaintStyle::onGrid(double v) const
+{
+    const double g = m_frame.outputPixel;
+    return std::round(std::floor(v / g + 0.5) * g);
 }
 
 // The corners of an outline in device pixels: on the pixel grid under a
@@ -83,14 +103,15 @@ QPolygonF PaintStyle::outlinePolygon(const QPoint *points, size_t count) const
     poly.reserve(qsizetype(count) + 1);
     for (size_t i = 0; i < count; ++i) {
         const QPointF p = m_dc.map(points[i].x(), points[i].y());
-        poly << (grid ? QPointF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5)) : p);
+        poly << (grid ? QPointF(onGrid(p.x()), onGrid(p.y())) : p);
     }
     return poly;
 }
 
 QPointF PaintStyle::outlineShift() const
 {
-    return hairline() ? QPointF(0.5, 0.5) : strokeOffset();
+    const double half = hairWidth() / 2;
+    return hairline() ? QPointF(half, half) : strokeOffset();
 }
 
 // The box a shape's outline runs in: the pen's centre line through the
@@ -98,9 +119,10 @@ QPointF PaintStyle::outlineShift() const
 QRectF PaintStyle::outlineBox(const QRectF &box) const
 {
     if (hairline()) {
-        const QRectF pixels(QPointF(std::round(box.left()), std::round(box.top())),
-                            QPointF(std::round(box.right()), std::round(box.bottom())));
-        return pixels.adjusted(0.5, 0.5, -0.5, -0.5);
+        const double g = m_frame.outputPixel, half = hairWidth() / 2;
+        const auto edge = [g](double v) { return std::round(std::round(v / g) * g); };
+        const QRectF pixels(QPointF(edge(box.left()), edge(box.top())), QPointF(edge(box.right()), edge(box.bottom())));
+        return pixels.adjusted(half, half, -half, -half);
     }
     const QPointF o = strokeOffset();
     return QRectF(box.left() + o.x(), box.top() + o.y(), box.width() - 2 * m_dc.ox(), box.height() - 2 * m_dc.oy());
@@ -108,13 +130,13 @@ QRectF PaintStyle::outlineBox(const QRectF &box) const
 
 double PaintStyle::penWidthDevice() const
 {
-    const PenObj &pen = m_dc.state().pen;
-    if (pen.width <= 0)
-        return 1.0;
+    const double width = widthUnclamped();
+    if (width <= m_frame.outputPixel)
+        return hairWidth();
     // A pen wider than the picture paints the same as one just that wide,
     // and costs far less to stroke.
     const double widest = 2.0 * (m_frame.natural.width() + m_frame.natural.height()) + 16;
-    return qBound(1.0, pen.width * std::abs(m_dc.sx()), widest);
+    return std::min(width, widest);
 }
 
 const QPen &PaintStyle::pen()
@@ -152,7 +174,7 @@ const QPen &PaintStyle::pen()
     default: qp.setJoinStyle(Qt::RoundJoin); break;
     }
     qp.setMiterLimit(10); // GDI's: mitres up to ten pen widths long, bevels beyond, as SvgMiterJoin does
-    if (w <= 1.0) { // styled lines exist only for one-pixel pens; patterns count device pixels
+    if (widthUnclamped() <= m_frame.outputPixel) { // styled lines exist only for one-pixel pens; patterns count device pixels
         qp.setCapStyle(isDashed() ? Qt::FlatCap : Qt::SquareCap);
         qp.setJoinStyle(Qt::SvgMiterJoin);
         switch (style) {

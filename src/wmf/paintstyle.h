@@ -45,6 +45,9 @@ public:
     // ---- pens
     bool penVisible() const;
     double penWidthDevice() const;
+    double widthUnclamped() const; // the pen's width under the mapping, 0 for a cosmetic pen
+    double hairWidth() const;      // a one-pixel line's width in natural pixels
+    double onGrid(double v) const; // a hairline's coordinate on the output's pixel grid
     bool isDashed() const;
     bool hairline() const;
     QPointF strokeOffset() const;

@@ -64,7 +64,7 @@ void ShapePainter::drawBox(BoxKind kind, const ShapeParams &s)
         outline.setHeight(0);
     const PenObj &pen = m_dc.state().pen;
     if ((pen.style & PS_STYLE_MASK) == PS_INSIDEFRAME && pen.width > 0) {
-        const double half = (m_style.penWidthDevice() - 1) / 2;
+        const double half = (m_style.penWidthDevice() - m_style.hairWidth()) / 2;
         outline.adjust(half, half, -half, -half);
     }
     QRectF fillBox = m_style.penVisible() ? outline : QRectF(box.left(), box.top(), box.width() - ex, box.height() - ey);
@@ -129,7 +129,8 @@ void ShapePainter::drawPolyline(const std::vector<QPoint> &pts)
     QPolygonF poly = m_style.outlinePolygon(pts.data(), pts.size());
     poly.translate(m_style.outlineShift());
     // GDI leaves out the last pixel of a line; for thin pens that is visible.
-    if (m_style.penWidthDevice() <= 1.0) {
+    if (m_style.hairline()) {
+        const double pixel = m_style.penWidthDevice();
         const auto shift = [](QPointF &a, const QPointF &towards, double d) {
             const QPointF v = towards - a;
             const double len = std::hypot(v.x(), v.y());
@@ -137,10 +138,10 @@ void ShapePainter::drawPolyline(const std::vector<QPoint> &pts)
                 a += v * (qMin(d, len) / len);
         };
         if (m_style.isDashed()) { // flat caps: start on the first pixel's edge
-            shift(poly.first(), poly[1], -0.5);
-            shift(poly.last(), poly[poly.size() - 2], 0.5);
+            shift(poly.first(), poly[1], -0.5 * pixel);
+            shift(poly.last(), poly[poly.size() - 2], 0.5 * pixel);
         } else {                  // square caps reach half a pixel past each end
-            shift(poly.last(), poly[poly.size() - 2], 1.0);
+            shift(poly.last(), poly[poly.size() - 2], pixel);
         }
     }
     QPainterPath path;
