@@ -16,8 +16,8 @@ namespace {
 
 // The one place where Windows face names meet the fonts Debian ships
 // (fonts-liberation2 is metric-compatible with the core Windows fonts,
-// fonts-urw-base35's Standard Symbols PS with Symbol; DejaVu covers the rest
-// and stands in for Symbol where that is missing).
+// fonts-opensymbol takes Symbol's signs; DejaVu covers the rest and stands
+// in for Symbol where that is missing).
 struct FaceEntry {
     const char *windows;
     const char *family;
@@ -131,20 +131,35 @@ bool isInstalled(const QString &face)
     return found.compare(face, Qt::CaseInsensitive) == 0;
 }
 
-// Symbol's metrics and weight, and its pieces of tall brackets, braces and
-// integrals, which formula editors stack line by line.
-const QString kSymbolFamily = QStringLiteral("Standard Symbols PS");
+// Fonts with Symbol's signs and its pieces of tall brackets, braces and
+// integrals, which formula editors stack line by line, in the order they
+// are preferred: OpenSymbol (fonts-opensymbol) has the weight and the side
+// bearings that formula editors' pictures are laid out for.
+const QString kSymbolFamilies[] = {QStringLiteral("OpenSymbol"), QStringLiteral("Standard Symbols PS")};
 
-// How the installed Symbol clone takes Symbol's signs: its OpenType file
-// keeps Symbol's own codes, its Type 1 files Unicode and private-use points.
+const QString &symbolFamily()
+{
+    static const QString family = [] {
+        for (const QString &candidate : kSymbolFamilies) {
+            if (isInstalled(candidate))
+                return candidate;
+        }
+        return QString();
+    }();
+    return family;
+}
+
+// How the installed Symbol clone takes Symbol's signs: Standard Symbols PS's
+// OpenType file keeps Symbol's own codes; its Type 1 files and OpenSymbol
+// take Unicode and private-use points.
 enum class SymbolClone { Missing, SymbolCodes, Unicode };
 
 SymbolClone symbolClone()
 {
     static const SymbolClone clone = [] {
-        if (!isInstalled(kSymbolFamily))
+        if (symbolFamily().isEmpty())
             return SymbolClone::Missing;
-        const QRawFont raw = QRawFont::fromFont(QFont(kSymbolFamily));
+        const QRawFont raw = QRawFont::fromFont(QFont(symbolFamily()));
         if (raw.supportsCharacter(QChar(0x2212)))
             return SymbolClone::Unicode;
         return raw.supportsCharacter(QChar(0xE9)) ? SymbolClone::SymbolCodes : SymbolClone::Missing;
@@ -273,7 +288,7 @@ QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
 {
     const QByteArray key = normalisedFace(faceName);
     if (key == "symbol" && symbolClone() != SymbolClone::Missing)
-        return kSymbolFamily;
+        return symbolFamily();
     for (const FaceEntry &e : kFaces) {
         if (key == e.windows)
             return QString::fromLatin1(e.family);

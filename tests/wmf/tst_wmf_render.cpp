@@ -393,8 +393,25 @@ private slots:
         w.setTextAlign(24); // TA_BASELINE
         for (auto [y, piece] : {std::pair{60, "\xe9"}, {100, "\xea"}, {140, "\xeb"}})
             w.textOut(20, y, piece);
+        for (auto [y, piece] : {std::pair{60, "\xf9"}, {100, "\xfa"}, {140, "\xfb"}})
+            w.textOut(60, y, piece);
         const QImage img = render(w.data());
         const QRect ink = inkBox(img);
+        // Formula editors set a bracket's right pieces where Symbol's stand:
+        // the stem a fifth of an em from the origin, at the weight of the
+        // text beside it (hairline serifs, no heavier face).
+        QList<int> stems;
+        for (int x = 0; x < img.width(); ++x) {
+            int dark = 0;
+            for (int y = 0; y < img.height(); ++y)
+                dark += qGray(img.pixel(x, y)) < 128;
+            if (dark > 100)
+                stems.append(x);
+            else
+                QVERIFY2(dark <= 2, qPrintable(QStringLiteral("serifs %1 px thick at column %2").arg(dark / 2).arg(x)));
+        }
+        QVERIFY2(!stems.isEmpty() && stems.first() - 20 <= 8 && stems.last() - 60 <= 8 && stems.size() <= 4,
+                 qPrintable(QStringLiteral("stems in %1 columns, %2..%3").arg(stems.size()).arg(stems.value(0)).arg(stems.value(stems.size() - 1))));
         // The bottom piece ends on its baseline (140), as the matrix beside it does.
         QVERIFY2(ink.top() >= 20 && ink.bottom() <= 144 && ink.height() >= 110,
                  qPrintable(QStringLiteral("rows %1..%2").arg(ink.top()).arg(ink.bottom())));
