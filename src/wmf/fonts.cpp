@@ -3,6 +3,7 @@
 #include "gdiconstants.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QHash>
 #include <QRawFont>
@@ -129,6 +130,12 @@ bool isInstalled(const QString &face)
     if (foundry > 0)
         found.truncate(foundry);
     return found.compare(face, Qt::CaseInsensitive) == 0;
+}
+
+// Whether the font that stands in for this face is a font of symbols.
+bool writesSymbols(const QString &face)
+{
+    return QFontDatabase::writingSystems(QFontInfo(QFont(face)).family()).contains(QFontDatabase::Symbol);
 }
 
 // Fonts with Symbol's signs and its pieces of tall brackets, braces and
@@ -294,9 +301,10 @@ QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
             return QString::fromLatin1(e.family);
     }
     // GDI goes by the face name first; pitch and family only choose a stand-in
-    // for a face it does not have. Without either, fontconfig may know better.
+    // for a face it does not have. Without either, fontconfig may know better,
+    // unless what it offers writes in symbols (for Impact, say, a dingbat font).
     const QString face = QString::fromLatin1(faceName.trimmed());
-    if (!face.isEmpty() && ((pitchAndFamily & (FAMILY_MASK | PITCH_MASK)) == 0 || isInstalled(face)))
+    if (!face.isEmpty() && (isInstalled(face) || ((pitchAndFamily & (FAMILY_MASK | PITCH_MASK)) == 0 && !writesSymbols(face))))
         return face;
     const int family = pitchAndFamily & FAMILY_MASK;
     if (family == FF_ROMAN)

@@ -10,6 +10,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 
 #include <numeric>
 
@@ -280,6 +282,9 @@ private slots:
               {"serif", 0x22, "Liberation Sans"}, {"", 0, "Liberation Sans"}, {"", 0x12, "Liberation Serif"}})
             QVERIFY2(wmf::substituteFamily(face, quint8(hints)) == QLatin1String(family),
                      qPrintable(QStringLiteral("%1: %2").arg(face, wmf::substituteFamily(face, quint8(hints)))));
+        // fontconfig offers a dingbat font for Impact where URW's fonts are installed.
+        const QString impact = QFontInfo(QFont(wmf::substituteFamily("Impact", 0))).family();
+        QVERIFY2(!QFontDatabase::writingSystems(impact).contains(QFontDatabase::Symbol), qPrintable(impact));
     }
 
     // Bitmaps of every layout the writer makes and of longer headers, a PNG
