@@ -16,9 +16,9 @@ struct Frame {
     int mapMode = MM_ANISOTROPIC;
     QPointF windowOrg, windowExt{1, 1}, viewportOrg, viewportExt{1, 1};
     bool estimated = false; // the file states no frame: an estimate of what it draws
-    // One pixel of the output in natural pixels: above 1 when the picture is
-    // played at its natural size for an output smaller than that. GDI never
-    // draws a line thinner than one pixel of the device it draws on.
+    // The thinnest line in natural pixels, on a grid of that pitch: above 1
+    // when the picture is played at natural size for an output under half
+    // that size, where it is half a pixel of the output.
     double outputPixel = 1.0;
 };
 Frame computeFrame(const ParsedMetafile &mf);

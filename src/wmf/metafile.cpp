@@ -106,8 +106,9 @@ QSize Metafile::naturalSize() const
 // Drawn smaller, a device pixel would hold parts of several of them, blended:
 // a thin border no longer stops a flood fill and the fill runs over the page.
 // So below natural size the picture is played at its natural size (or as
-// close to it as memory allows) and that image scaled down, with its lines
-// drawn as wide as one pixel of the output at least.
+// close to it as memory allows) and that image scaled down. Far below it, a
+// hairline would fade away: lines are played at least half a pixel of the
+// output wide, on the output's grid, so that they stay as half-tone lines.
 void Metafile::render(QPainter &painter) const
 {
     if (!m_parsed || !painter.isActive())
@@ -134,7 +135,7 @@ void Metafile::render(QPainter &painter) const
     }
     onCanvas.scale(fit, fit);
     Frame played = *m_frame;
-    played.outputPixel = std::min(1.0 / scale, double(played.natural.width() + played.natural.height()));
+    played.outputPixel = std::min(std::max(1.0, 0.5 / scale), double(played.natural.width() + played.natural.height()));
     Player(*m_parsed, onCanvas, played).play();
     onCanvas.end();
     painter.save();

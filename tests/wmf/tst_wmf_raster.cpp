@@ -293,11 +293,7 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(double, scale);
         const QImage small = render(data, scale), natural = render(data);
-        const QImage scaledDown = natural.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        // The same drawing in the same colours; only lines may come out
-        // crisper, since none is thinner than a pixel of the output.
-        const double agreement = inkAgreement(small, scaledDown), mean = meanDifference(small, scaledDown);
-        QVERIFY2(agreement > 0.99 && mean < 0.03, qPrintable(QStringLiteral("ink %1, colours %2").arg(agreement).arg(mean)));
+        EXPECT_CLOSE(small, natural.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 24, 8, 0.0);
     }
 
     void producers_data()

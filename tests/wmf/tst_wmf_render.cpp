@@ -267,12 +267,14 @@ private slots:
         row("flood fill inside a hairline, half size", pixelWriter(40, 40), [](Wr &w) {
             w.selectObject(w.createBrush(1, Qt::black)); w.rectangle(5, 5, 25, 25); brush(w, blue);
             w.floodFill(15, 15, QColor(black)); }, {{7, 7, blue}, {16, 16, white}}, 0.5);
-        // No line is thinner than a pixel of the output, however small the picture is drawn.
+        // However small the picture is drawn, no line fades below half a pixel
+        // of the output: a half-tone line in the output's pixels.
+        constexpr QRgb halfTone = qRgb(128, 128, 128);
         row("a hairline at a quarter of the size", pixelWriter(80, 80), [](Wr &w) { pen(w, 0, 0, black);
             w.moveTo(0, 40); w.lineTo(80, 40); w.moveTo(60, 0); w.lineTo(60, 80); },
-            {{5, 10, black}, {5, 9, white}, {5, 11, white}, {15, 5, black}, {14, 5, white}, {16, 5, white}}, 0.25);
+            {{5, 10, halfTone}, {5, 9, white}, {5, 11, white}, {15, 5, halfTone}, {14, 5, white}, {16, 5, white}}, 0.25);
         row("a pen two units wide at an eighth", pixelWriter(160, 160), [](Wr &w) { pen(w, 0, 2, black);
-            w.rectangle(40, 40, 121, 121); }, {{5, 5, black}, {10, 10, white}, {14, 14, black}, {6, 6, white}, {15, 15, white}}, 0.125);
+            w.rectangle(40, 40, 121, 121); }, {{10, 5, halfTone}, {5, 10, halfTone}, {10, 10, white}, {10, 14, halfTone}, {14, 10, halfTone}, {10, 15, white}, {15, 10, white}}, 0.125);
         // OPAQUE mode fills the text cell, ETO_OPAQUE the whole rectangle; text takes the text colour.
         row("text background and colour", pixelWriter(200, 100), [](Wr &w) { wmf::FontOptions f; f.height = -40;
             w.selectObject(w.createFont(f)); pen(w, 0, 0, green); w.setTextColor(QColor(red));

@@ -77,47 +77,6 @@ inline double differing(const QImage &a, const QImage &b, int tol = 0)
     return double(count) / (double(a.width()) * a.height());
 }
 
-// How far two renderings on white show the same drawing: of the pixels
-// inked in either (clearly off white), the share whose counterpart in the
-// other lies within one pixel. Forgives lines drawn crisper or softer.
-inline double inkAgreement(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size() || a.isNull())
-        return 0.0;
-    const auto inked = [](const QImage &img, int x, int y) {
-        return x >= 0 && y >= 0 && x < img.width() && y < img.height() && !near(img.pixel(x, y), qRgb(255, 255, 255), 40);
-    };
-    const auto inkNear = [&](const QImage &img, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (inked(img, x + dx, y + dy))
-                    return true;
-        return false;
-    };
-    qint64 either = 0, matched = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const bool inA = inked(a, x, y), inB = inked(b, x, y);
-            either += inA || inB;
-            matched += (inA && inkNear(b, x, y)) || (inB && inkNear(a, x, y));
-        }
-    return either ? double(matched) / double(either) : 1.0;
-}
-
-// The mean difference of two images over every pixel and channel, 0..1.
-inline double meanDifference(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size() || a.isNull())
-        return 1.0;
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3 * 255.0 * a.width() * a.height());
-}
-
 inline QString hex(QRgb c) { return QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')); }
 
 // Bounding box of the pixels that differ clearly from the background.
