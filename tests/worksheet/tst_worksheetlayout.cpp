@@ -38,6 +38,13 @@ private slots:
         QCOMPARE(layout.tasksOn(pages), 0);
     }
 
+    void columnsCentredOnThePage()
+    {
+        const QRectF left = Layout::cellArea(0), right = Layout::cellArea(1);
+        QVERIFY(left.right() < right.left() && left.width() == right.width());
+        QCOMPARE(Layout::kPageWidth - right.right(), left.left());
+    }
+
     void rulingUnderThePicture_data()
     {
         QTest::addColumn<QString>("answer");
