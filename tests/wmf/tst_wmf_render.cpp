@@ -241,7 +241,7 @@ private slots:
             {{5, 7, green}, {5, 2, qRgb(255, 0, 255)}, {25, 2, white}, {25, 7, black}, {15, 20, red}, {16, 20, white},
              {2, 27, green}});
 
-        clipped("intersect clip", [](Wr &w) { w.intersectClipRect(10, 10, 20, 20); }, {15, 15}, {25, 25});
+        clipped("intersect clip", [](Wr &w) { w.intersectClipRect(10, 10, 20, 20); }, {19, 19}, {20, 20}); // right and bottom edges outside
         clipped("exclude clip", [](Wr &w) { w.excludeClipRect(10, 10, 20, 20); }, {25, 25}, {15, 15});
         clipped("intersect twice", [](Wr &w) { w.intersectClipRect(0, 0, 20, 20); w.intersectClipRect(10, 10, 40, 40); },
                 {15, 15}, {5, 5});
