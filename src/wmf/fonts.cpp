@@ -121,21 +121,22 @@ QByteArray normalisedFace(const QByteArray &face)
     return face.trimmed().toLower();
 }
 
-// A face the system really has, not one fontconfig stands in for ("serif",
-// "Helvetica"), which GDI would not know either.
-bool isInstalled(const QString &face)
+// The family fontconfig gives for a face: the face itself where the system
+// has it, otherwise its stand-in.
+QString familyFor(const QString &face)
 {
     QString found = QFontInfo(QFont(face)).family();
     const qsizetype foundry = found.indexOf(QLatin1String(" [")); // "Nimbus Roman [urw]"
     if (foundry > 0)
         found.truncate(foundry);
-    return found.compare(face, Qt::CaseInsensitive) == 0;
+    return found;
 }
 
-// Whether the font that stands in for this face is a font of symbols.
-bool writesSymbols(const QString &face)
+// A face the system really has, not one fontconfig stands in for ("serif",
+// "Helvetica"), which GDI would not know either.
+bool isInstalled(const QString &face)
 {
-    return QFontDatabase::writingSystems(QFontInfo(QFont(face)).family()).contains(QFontDatabase::Symbol);
+    return familyFor(face).compare(face, Qt::CaseInsensitive) == 0;
 }
 
 // Fonts with Symbol's signs and its pieces of tall brackets, braces and
@@ -304,8 +305,13 @@ QString substituteFamily(const QByteArray &faceName, quint8 pitchAndFamily)
     // for a face it does not have. Without either, fontconfig may know better,
     // unless what it offers writes in symbols (for Impact, say, a dingbat font).
     const QString face = QString::fromLatin1(faceName.trimmed());
-    if (!face.isEmpty() && (isInstalled(face) || ((pitchAndFamily & (FAMILY_MASK | PITCH_MASK)) == 0 && !writesSymbols(face))))
-        return face;
+    if (!face.isEmpty()) {
+        const QString found = familyFor(face);
+        if (found.compare(face, Qt::CaseInsensitive) == 0
+            || ((pitchAndFamily & (FAMILY_MASK | PITCH_MASK)) == 0
+                && !QFontDatabase::writingSystems(found).contains(QFontDatabase::Symbol)))
+            return face;
+    }
     const int family = pitchAndFamily & FAMILY_MASK;
     if (family == FF_ROMAN)
         return QStringLiteral("Liberation Serif");

@@ -19,7 +19,7 @@ struct Frame {
     // The thinnest line in natural pixels, on a grid of that pitch: above 1
     // when the picture is played at natural size for an output under half
     // that size, where it is half a pixel of the output.
-    double outputPixel = 1.0;
+    double thinnestLine = 1.0;
 };
 Frame computeFrame(const ParsedMetafile &mf);
 // The frame around this part of the logical plane, one unit to the pixel

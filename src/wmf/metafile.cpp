@@ -135,7 +135,7 @@ void Metafile::render(QPainter &painter) const
     }
     onCanvas.scale(fit, fit);
     Frame played = *m_frame;
-    played.outputPixel = std::min(std::max(1.0, 0.5 / scale), double(played.natural.width() + played.natural.height()));
+    played.thinnestLine = std::min(std::max(1.0, 0.5 / scale), double(played.natural.width() + played.natural.height()));
     Player(*m_parsed, onCanvas, played).play();
     onCanvas.end();
     painter.save();

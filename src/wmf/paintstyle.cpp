@@ -67,13 +67,13 @@ QPointF PaintStyle::strokeOffset() const
 // GDI draws one-pixel lines through whole device pixels: points are rounded
 // to the pixel grid and the line lights the pixels they name. Drawn through
 // those pixels' centres, such lines stay crisp under any mapping instead of
-// greying two rows of pixels. The grid is the output's: played at natural
-// size for a smaller output, a pixel spans outputPixel natural ones, and a
-// hairline covers the whole natural pixels nearest to it, so that it keeps
-// its exact colour for flood fills.
+// greying two rows of pixels. Played at natural size for an output far
+// smaller, the grid's pitch is the frame's thinnest line, and a hairline
+// covers the whole natural pixels nearest to it, so that it keeps its exact
+// colour for flood fills.
 bool PaintStyle::hairline() const
 {
-    return penVisible() && widthUnclamped() <= m_frame.outputPixel;
+    return penVisible() && widthUnclamped() <= m_frame.thinnestLine;
 }
 
 double PaintStyle::widthUnclamped() const
@@ -84,12 +84,12 @@ double PaintStyle::widthUnclamped() const
 
 double PaintStyle::hairWidth() const
 {
-    return std::max(1.0, std::round(m_frame.outputPixel));
+    return std::max(1.0, std::round(m_frame.thinnestLine));
 }
 
 double PaintStyle::onGrid(double v) const
 {
-    const double g = m_frame.outputPixel;
+    const double g = m_frame.thinnestLine;
     return std::round(std::floor(v / g + 0.5) * g);
 }
 
@@ -119,7 +119,7 @@ QPointF PaintStyle::outlineShift() const
 QRectF PaintStyle::outlineBox(const QRectF &box) const
 {
     if (hairline()) {
-        const double g = m_frame.outputPixel, half = hairWidth() / 2;
+        const double g = m_frame.thinnestLine, half = hairWidth() / 2;
         const auto edge = [g](double v) { return std::round(std::round(v / g) * g); };
         const QRectF pixels(QPointF(edge(box.left()), edge(box.top())), QPointF(edge(box.right()), edge(box.bottom())));
         return pixels.adjusted(half, half, -half, -half);
@@ -131,7 +131,7 @@ QRectF PaintStyle::outlineBox(const QRectF &box) const
 double PaintStyle::penWidthDevice() const
 {
     const double width = widthUnclamped();
-    if (width <= m_frame.outputPixel)
+    if (width <= m_frame.thinnestLine)
         return hairWidth();
     // A pen wider than the picture paints the same as one just that wide,
     // and costs far less to stroke.
@@ -174,7 +174,7 @@ const QPen &PaintStyle::pen()
     default: qp.setJoinStyle(Qt::RoundJoin); break;
     }
     qp.setMiterLimit(10); // GDI's: mitres up to ten pen widths long, bevels beyond, as SvgMiterJoin does
-    if (widthUnclamped() <= m_frame.outputPixel) { // styled lines exist only for one-pixel pens; patterns count device pixels
+    if (hairline()) { // styled lines exist only for one-pixel pens; patterns count device pixels
         qp.setCapStyle(isDashed() ? Qt::FlatCap : Qt::SquareCap);
         qp.setJoinStyle(Qt::SvgMiterJoin);
         switch (style) {

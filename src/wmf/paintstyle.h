@@ -46,8 +46,8 @@ public:
     bool penVisible() const;
     double penWidthDevice() const;
     double widthUnclamped() const; // the pen's width under the mapping, 0 for a cosmetic pen
-    double hairWidth() const;      // a one-pixel line's width in natural pixels
-    double onGrid(double v) const; // a hairline's coordinate on the output's pixel grid
+    double hairWidth() const;      // a hairline's width in whole natural pixels
+    double onGrid(double v) const; // a hairline's coordinate on its grid
     bool isDashed() const;
     bool hairline() const;
     QPointF strokeOffset() const;

@@ -130,7 +130,7 @@ void ShapePainter::drawPolyline(const std::vector<QPoint> &pts)
     poly.translate(m_style.outlineShift());
     // GDI leaves out the last pixel of a line; for thin pens that is visible.
     if (m_style.hairline()) {
-        const double pixel = m_style.penWidthDevice();
+        const double pixel = m_style.hairWidth();
         const auto shift = [](QPointF &a, const QPointF &towards, double d) {
             const QPointF v = towards - a;
             const double len = std::hypot(v.x(), v.y());
