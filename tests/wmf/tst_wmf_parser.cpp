@@ -255,7 +255,8 @@ private slots:
         add("stray lead byte at the end", "a\xa1", 129, "Arial", "a\uFFFD", {1, 1});
         add("bad trail byte", "\x81\x20", 129, "Arial", "\uFFFD ", {2, 0});
         add("symbol face beats charset", "abp\xb3", 1, "Symbol", "αβπ≥", {1, 1, 1, 1});
-        add("wingdings", "J\xfc", 2, "Wingdings", "☺✔", {1, 1});
+        add("wingdings", "J\xfc^ai\x80\x81\x8a\x8c\x95\x96sw", 2, "Wingdings", "☺✔♈♋♓⓪①⑩❶❿□⧫◆",
+            {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
     }
 
     void charsets()
@@ -268,6 +269,17 @@ private slots:
         std::vector<int> got;
         QCOMPARE(wmf::decodeText(bytes, quint8(charSet), face, &got), text);
         QCOMPARE(QList<int>(got.begin(), got.end()), charBytes);
+    }
+
+    // A Wingdings sign the fonts lack would show as an empty box of its own.
+    void wingdingsSignsAreInstalled()
+    {
+        QByteArray codes;
+        for (int b = 0x21; b <= 0xFF; ++b)
+            codes += char(b);
+        const QFontMetrics signs{QFont("DejaVu Sans")}, numbers{QFont("OpenSymbol")};
+        for (QChar sign : wmf::decodeText(codes, 2, "Wingdings"))
+            QVERIFY2(signs.inFont(sign) || numbers.inFont(sign), qPrintable(QString::number(sign.unicode(), 16)));
     }
 
     // GDI goes by the face name first; pitch and family only pick a stand-in
