@@ -74,12 +74,6 @@ void Rasterizer::setClip(std::vector<QRect> rects)
         m_clipBounds |= r;
 }
 
-void Rasterizer::clearClip()
-{
-    m_clipped = false;
-    m_clip.clear();
-}
-
 void Rasterizer::fill(QImage &image, const Contours &shape, Rule rule, QRgb colour)
 {
     if (!supports(image) || shape.isEmpty())
@@ -268,7 +262,7 @@ void Rasterizer::sweepRows(QImage &image, QRgb colour)
         const int y = m_top + row;
         QRgb *const line = reinterpret_cast<QRgb *>(bits0 + qsizetype(y) * stride);
         // The part of the row the clip lets through, relative to m_left,
-        // when it is one piece; otherwise every span asks the clip.
+        // when it is one piece or none; otherwise every span asks the clip.
         int from = 0, to = m_width;
         bool simple = !m_clipped;
         if (m_clipped) {
@@ -280,7 +274,7 @@ void Rasterizer::sweepRows(QImage &image, QRgb colour)
                     to = std::min(m_width, r.right() + 1 - m_left);
                 }
             }
-            simple = pieces == 1;
+            simple = pieces <= 1;
             if (pieces == 0)
                 to = from;
         }

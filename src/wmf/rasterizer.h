@@ -34,7 +34,6 @@ public:
     // Only pixels inside these rectangles change; the default is no limit
     // beyond the image itself.
     void setClip(std::vector<QRect> rects);
-    void clearClip();
 
     // Fills the outlines with an opaque colour. The image must be
     // Format_ARGB32_Premultiplied or Format_RGB32.

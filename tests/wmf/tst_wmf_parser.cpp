@@ -124,6 +124,7 @@ private slots:
         Wr w = plain(wmf::MM_TEXT);
         w.rectangle(10, 20, 110, 70);
         QTest::newRow("drawn extent") << w.data() << QSize(100, 50) << 0 << false;
+        QTest::newRow("nothing drawn") << plain(wmf::MM_TEXT).data() << QSize(100, 100) << 0 << false;
         const QByteArray good = redRectangle().data(), body = withoutEof(good);
         QTest::newRow("empty file") << QByteArray() << QSize() << 0 << false;
         QTest::newRow("only placeable header") << good.left(22) << QSize() << 0 << false;

@@ -163,6 +163,28 @@ private slots:
         EXPECT_CLOSE(ours, theirs, 40, 4, 0.01); // joins are approximated within a twentieth of a pixel
     }
 
+    // Rows that a clip cuts in pieces go span by span through it, edges included.
+    void clipInPieces()
+    {
+        const std::vector<QRect> clip{{0, 0, 64, 20}, {0, 20, 25, 20}, {40, 20, 24, 20}, {0, 40, 64, 24}};
+        const QPolygonF triangle{{5.3, 4.7}, {60.2, 10.1}, {20.6, 58.9}};
+        const QRgb colour = qRgb(200, 30, 90);
+        QImage ours = canvas(), theirs = canvas();
+        wmf::Rasterizer raster;
+        raster.setClip(clip);
+        raster.fill(ours, contours({triangle}), Rule::EvenOdd, colour);
+        QRegion region;
+        region.setRects(clip.data(), int(clip.size()));
+        QPainter p(&theirs);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setClipRegion(region);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(colour));
+        p.drawPolygon(triangle);
+        p.end();
+        EXPECT_CLOSE(ours, theirs, 8, 4, 0.0);
+    }
+
     // Hostile outlines finish without harm (the test's time limit catches a hang).
     void hostileOutlines_data()
     {
