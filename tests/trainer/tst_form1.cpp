@@ -74,6 +74,7 @@ private slots:
         QVERIFY(w.form.Form_Load(w.folder.dir()));
         QVERIFY(w.messages.shown().isEmpty());
         QVERIFY(testing::showActive(&w.form));
+        QVERIFY((w.form.frameGeometry().center() - w.form.screen()->geometry().center()).manhattanLength() <= 2);
         QTRY_COMPARE(w.messages.shown().size(), 1);
         QTest::qWait(50);
         QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
