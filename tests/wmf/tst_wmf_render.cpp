@@ -182,6 +182,10 @@ private slots:
         QPainter(&tile).fillRect(0, 0, 8, 4, QColor(blue));
         row("pattern brush tiles", filling(red, 32, 32), [&](Wr &w) { w.selectObject(w.createDibPatternBrush(tile));
             w.rectangle(0, 0, 33, 33); }, {{3, 1, blue}, {3, 6, red}, {19, 9, blue}, {19, 14, red}});
+        QImage tooWide(1025, 1, QImage::Format_RGB32);
+        tooWide.fill(blue);
+        row("pattern too wide: grey", filling(red, 32, 32), [&](Wr &w) { w.selectObject(w.createDibPatternBrush(tooWide));
+            w.rectangle(0, 0, 33, 33); }, {{10, 10, qRgb(128, 128, 128)}});
 
         // A red brush over black (left) and white (right).
         for (auto [rop2, onBlack, onWhite] : {std::tuple{13, red, red}, {11, black, white}, {6, white, black},
