@@ -207,6 +207,11 @@ private slots:
         wmf::Contours pieces;
         wmf::strokePolyline(shape[0].constData(), int(shape[0].size()), false, {3, Qt::RoundCap, Qt::RoundJoin, 10}, pieces);
         wmf::Rasterizer().fill(img, pieces, Rule::NonZero, qRgb(0, 0, 0));
+        for (double width : {0.0, -3.0}) { // a pen of no width outlines nothing
+            wmf::Contours none;
+            wmf::strokePolyline(shape[0].constData(), int(shape[0].size()), false, {width, Qt::RoundCap, Qt::RoundJoin, 10}, none);
+            QVERIFY(none.isEmpty());
+        }
     }
 
     // The player draws solid shapes straight into premultiplied images and
