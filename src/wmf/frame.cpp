@@ -19,6 +19,109 @@ double unitsPerInch(int mapMode)
     }
 }
 
+namespace {
+
+// The frame around this part of the logical plane, one unit to the pixel
+// (huge ones scaled down to 1024 pixels).
+Frame frameAround(const QRectF &drawn)
+{
+    Frame f;
+    const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
+    f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
+    f.mapMode = MM_ANISOTROPIC;
+    f.windowOrg = drawn.topLeft();
+    f.windowExt = QPointF(drawn.width(), drawn.height());
+    f.viewportExt = QPointF(f.natural.width(), f.natural.height());
+    return f;
+}
+
+QRectF pixelAt(const QPoint &p)
+{
+    return QRectF(p, QSizeF(1, 1));
+}
+
+QRectF spanned(int x1, int y1, int x2, int y2)
+{
+    return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+}
+
+// Adds the logical coordinates a drawing record names to `bounds`.
+void addCoordinates(const Record &r, QRectF *bounds)
+{
+    switch (r.canonical) {
+    case META_POLYGON:
+    case META_POLYLINE: {
+        std::vector<QPoint> pts;
+        if (decodePoints(r, &pts))
+            for (const QPoint &p : pts)
+                *bounds |= pixelAt(p);
+        break;
+    }
+    case META_POLYPOLYGON: {
+        PolyPolygon poly;
+        if (decodePolyPolygon(r, &poly))
+            for (const QPoint &p : poly.points)
+                *bounds |= pixelAt(p);
+        break;
+    }
+    case META_RECTANGLE:
+    case META_ELLIPSE:
+    case META_ROUNDRECT:
+    case META_ARC:
+    case META_PIE:
+    case META_CHORD: {
+        ShapeParams s;
+        decodeShape(r, &s);
+        *bounds |= spanned(s.box.left, s.box.top, s.box.right, s.box.bottom);
+        break;
+    }
+    case META_MOVETO:
+    case META_LINETO: {
+        QPoint p;
+        decodePointYX(r, &p);
+        *bounds |= pixelAt(p);
+        break;
+    }
+    case META_SETPIXEL: {
+        PixelParams px;
+        if (decodeSetPixel(r, &px))
+            *bounds |= pixelAt(px.pos);
+        break;
+    }
+    case META_TEXTOUT:
+    case META_EXTTEXTOUT: {
+        TextRun run;
+        if (r.canonical == META_TEXTOUT ? decodeTextOut(r, &run) : decodeExtTextOut(r, &run)) {
+            *bounds |= pixelAt(run.pos);
+            if (run.hasRect && (run.options & ETO_OPAQUE))
+                *bounds |= spanned(run.rect.left(), run.rect.top(), run.rect.right(), run.rect.bottom());
+        }
+        break;
+    }
+    case META_PATBLT: {
+        PatBltParams pb;
+        if (decodePatBlt(r, &pb))
+            *bounds |= spanned(pb.x, pb.y, pb.x + pb.width, pb.y + pb.height);
+        break;
+    }
+    case META_BITBLT:
+    case META_STRETCHBLT:
+    case META_DIBBITBLT:
+    case META_DIBSTRETCHBLT:
+    case META_STRETCHDIB:
+    case META_SETDIBTODEV: {
+        BlitParams b;
+        if (decodeBlit(r, &b))
+            *bounds |= spanned(b.dstX, b.dstY, b.dstX + b.dstW, b.dstY + b.dstH);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
 Frame computeFrame(const ParsedMetafile &mf)
 {
     Frame f;
@@ -37,12 +140,13 @@ Frame computeFrame(const ParsedMetafile &mf)
     }
     // No usable placeable header: the window the file sets up decides, in
     // the units of its map mode (96 dpi for the metric modes, one pixel per
-    // unit otherwise); lacking a window, the extent of what it draws.
+    // unit otherwise); lacking a window, the bounds of the coordinates its
+    // drawing records name, as other readers take them: a text by its
+    // reference point, a pen by its path.
     // Short records count with the words they have, the rest read as 0.
     int mapMode = MM_TEXT;
     std::optional<QPointF> org, ext;
     QRectF drawn;
-    std::vector<QPoint> pts;
     for (const Record &r : mf.records) {
         switch (r.canonical) {
         case META_SETMAPMODE:
@@ -66,29 +170,9 @@ Frame computeFrame(const ParsedMetafile &mf)
                 ext = QPointF(p);
             break;
         }
-        case META_POLYGON:
-        case META_POLYLINE:
-            if (decodePoints(r, &pts)) {
-                for (const QPoint &p : pts)
-                    drawn |= QRectF(p, QSizeF(1, 1));
-            }
-            break;
-        case META_RECTANGLE:
-        case META_ELLIPSE:
-        case META_ROUNDRECT: {
-            ShapeParams s;
-            decodeShape(r, &s);
-            drawn |= QRectF(QPointF(s.box.left, s.box.top), QPointF(s.box.right, s.box.bottom)).normalized();
-            break;
-        }
-        case META_MOVETO:
-        case META_LINETO: {
-            QPoint p;
-            decodePointYX(r, &p);
-            drawn |= QRectF(QPointF(p), QSizeF(1, 1));
-            break;
-        }
         default:
+            if (!ext)
+                addCoordinates(r, &drawn);
             break;
         }
     }
@@ -112,21 +196,7 @@ Frame computeFrame(const ParsedMetafile &mf)
         f.viewportExt = QPointF(f.natural.width(), f.natural.height());
         return f;
     }
-    f = frameAround(drawn.isEmpty() ? QRectF(0, 0, 100, 100) : drawn);
-    f.estimated = true;
-    return f;
-}
-
-Frame frameAround(const QRectF &drawn)
-{
-    Frame f;
-    const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
-    f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
-    f.mapMode = MM_ANISOTROPIC;
-    f.windowOrg = drawn.topLeft();
-    f.windowExt = QPointF(drawn.width(), drawn.height());
-    f.viewportExt = QPointF(f.natural.width(), f.natural.height());
-    return f;
+    return frameAround(drawn.isEmpty() ? QRectF(0, 0, 100, 100) : drawn);
 }
 
 } // namespace wmf

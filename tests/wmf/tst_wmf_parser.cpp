@@ -121,9 +121,23 @@ private slots:
         QTest::newRow("himetric window") << windows(wmf::MM_HIMETRIC, {{2540, 5080}}) << QSize(96, 192) << 0 << false;
         QTest::newRow("huge window scaled down") << windows(wmf::MM_ANISOTROPIC, {{20000, 10000}}) << QSize(1024, 512) << 0
                                                  << false;
-        Wr w = plain(wmf::MM_TEXT);
-        w.rectangle(10, 20, 110, 70);
-        QTest::newRow("drawn extent") << w.data() << QSize(100, 50) << 0 << false;
+        // Without a window, the coordinates the records name: text and
+        // pens add only their points, not the ink around them.
+        auto drawing = [](const std::function<void(Wr &)> &draw) {
+            Wr w = plain(wmf::MM_TEXT);
+            draw(w);
+            w.rectangle(10, 20, 110, 70);
+            return w.data();
+        };
+        QTest::newRow("drawn extent") << drawing([](Wr &w) { w.selectObject(w.createPen(0, 40, Qt::red)); })
+                                      << QSize(100, 50) << 0 << false;
+        QTest::newRow("text by its point") << drawing([](Wr &w) { w.textOut(150, 90, "Haus"); }) << QSize(141, 71) << 0
+                                           << false;
+        QTest::newRow("opaque text box") << drawing([](Wr &w) { const QRect box(0, 0, 200, 30);
+            w.extTextOut(10, 20, wmf::ETO_OPAQUE, &box, "Haus"); }) << QSize(200, 70) << 0 << false;
+        QTest::newRow("arcs, pixels and blits") << drawing([](Wr &w) { w.arc(-10, 20, 30, 60, 0, 0, 0, 0);
+            w.setPixel(60, 90, Qt::red); w.patBlt(100, 0, 20, 10, 0x00F00021); })
+                                                << QSize(130, 91) << 0 << false;
         QTest::newRow("nothing drawn") << plain(wmf::MM_TEXT).data() << QSize(100, 100) << 0 << false;
         const QByteArray good = redRectangle().data(), body = withoutEof(good);
         QTest::newRow("empty file") << QByteArray() << QSize() << 0 << false;
