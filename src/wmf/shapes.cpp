@@ -103,10 +103,8 @@ void ShapePainter::drawArc(ArcKind kind, const ShapeParams &s)
     };
     const double a0 = angle(start);
     double span = angle(end) - a0;
-    while (span <= 0)
+    while (span <= 0) // from a radial to itself: all the way round
         span += 360;
-    if (start == end)
-        span = 360;
     QPainterPath arc;
     arc.arcMoveTo(outline, a0);
     arc.arcTo(outline, a0, span);
