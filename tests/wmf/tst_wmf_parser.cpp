@@ -265,8 +265,8 @@ private slots:
         add("cp932", "\x82\xa0\x83\x41\xb1\\", 128, "MS Gothic", "あアｱ\\", {2, 2, 1, 1});
         add("cp936", "\xc4\xe3\xba\xc3", 134, "SimSun", "你好", {2, 2});
         add("cp950", "\xa7\x41\xa6\x6e", 136, "MingLiU", "你好", {2, 2});
-        add("johab", "\x88\x61\xd0\x65\x99\xb1 \xd9\x68\xf7\xd3\xda\xfe\xda\xd3", 130, "Gulim", "가한똠 ※漢ㆎ\uFFFD",
-            {2, 2, 2, 1, 2, 2, 2, 2});
+        add("johab", "\x88\x61\xd0\x65\x99\xb1 \xd9\x68\xf7\xd3\xda\xfe\xda\xd3\x88\x42", 130, "Gulim",
+            "가한똠 ※漢ㆎ\uFFFD\uFFFD", {2, 2, 2, 1, 2, 2, 2, 2, 2}); // the last: a consonant and a final, no vowel
         add("stray lead byte at the end", "a\xa1", 129, "Arial", "a\uFFFD", {1, 1});
         add("bad trail byte", "\x81\x20", 129, "Arial", "\uFFFD ", {2, 0});
         add("symbol face beats charset", "abp\xb3", 1, "Symbol", "αβπ≥", {1, 1, 1, 1});

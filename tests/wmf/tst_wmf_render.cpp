@@ -434,6 +434,13 @@ private slots:
              [&](Wr &w) { w.extTextOut(70, 50, 0, nullptr, "IIIIII", cells); });
         same("right-aligned", [&](Wr &w) { w.setTextAlign(24 | 2); w.extTextOut(100, 50, 0, nullptr, "IIIIII", cells); },
              [&](Wr &w) { w.extTextOut(40, 50, 0, nullptr, "IIIIII", cells); });
+        // A font of a given width under two mappings, one twice as wide: drawn in either order.
+        auto wide = [](Wr &w, int viewportWidth) { w.setMapMode(wmf::MM_ANISOTROPIC); w.setWindowExt(200, 100);
+            w.setViewportExt(viewportWidth, 100); };
+        QTest::newRow("a font follows the mapping")
+            << text(-20, 24, [&](Wr &w) { w.textOut(10, 30, "HH"); wide(w, 400); w.textOut(5, 70, "HH"); }, "Arial", 0, 10)
+            << text(-20, 24, [&](Wr &w) { wide(w, 400); w.textOut(5, 70, "HH"); wide(w, 200); w.textOut(10, 30, "HH"); },
+                    "Arial", 0, 10);
         same("clipped to its rectangle", [](Wr &w) { const QRect clip(0, 0, 200, 40);
             w.extTextOut(10, 50, 0x0004, &clip, "HHHH"); },
              [](Wr &w) { w.intersectClipRect(0, 0, 200, 40); w.textOut(10, 50, "HHHH"); });
@@ -486,9 +493,9 @@ private slots:
         const QByteArray iiii = text(-20, 24, [](Wr &w) { w.textOut(10, 50, "IIII"); });
         QTest::newRow("character extra") << iiii << text(-20, 24, [](Wr &w) { w.setTextCharExtra(10);
             w.textOut(10, 50, "IIII"); }) << QList<int>{0, 0, 30, 0} << 1;
-        QTest::newRow("justification goes to the space")
-            << text(-20, 24, [](Wr &w) { w.textOut(10, 50, "I I"); })
-            << text(-20, 24, [](Wr &w) { w.setTextJustification(40, 1); w.textOut(10, 50, "I I"); })
+        QTest::newRow("justification goes to the spaces counted")
+            << text(-20, 24, [](Wr &w) { w.textOut(10, 50, "I I I"); })
+            << text(-20, 24, [](Wr &w) { w.setTextJustification(40, 1); w.textOut(10, 50, "I I I"); })
             << QList<int>{0, 0, 40, 0} << 1;
         auto hhh = [](Wr &w) { w.textOut(10, 60, "HHH"); }; // 65 px wide
         QTest::newRow("font width stretches") // to twice the average width of a 30 px font
