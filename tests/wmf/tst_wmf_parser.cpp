@@ -110,6 +110,8 @@ private slots:
         QTest::newRow("96 dpi") << placeable(QRect(0, 0, 300, 200), 96) << QSize(300, 200) << 0 << false;
         QTest::newRow("inch 0 means twips") << placeable(QRect(0, 0, 1440, 1440), 0) << QSize(96, 96) << 0 << false;
         QTest::newRow("upside-down box") << placeable(QRect(0, 1000, 1000, -1000), 1000) << QSize(96, 96) << 0 << false;
+        QTest::newRow("box of no width: as without one") << placeable(QRect(0, 0, 0, 1440), 1440) << QSize(100, 100) << 0
+                                                         << false;
         auto windows = [](int mapMode, const QList<QPoint> &extents) {
             Wr w = plain(mapMode);
             for (const QPoint &e : extents)

@@ -498,8 +498,8 @@ private slots:
             << text(-20, 24, [](Wr &w) { w.setTextJustification(40, 1); w.textOut(10, 50, "I I I"); })
             << QList<int>{0, 0, 40, 0} << 1;
         auto hhh = [](Wr &w) { w.textOut(10, 60, "HHH"); }; // 65 px wide
-        QTest::newRow("font width stretches") // to twice the average width of a 30 px font
-            << text(-30, 24, hhh) << text(-30, 24, hhh, "Arial", 0, 27) << QList<int>{0, 0, 65, 0} << 26;
+        QTest::newRow("font width stretches") // 27 px: twice the average width of a 30 px Arial, 13.2 px
+            << text(-30, 24, hhh) << text(-30, 24, hhh, "Arial", 0, 27) << QList<int>{3, 0, 65, 0} << 1;
         QTest::newRow("escapement turns upwards") << QByteArray() << text(-20, 24, [](Wr &w) { w.textOut(50, 90, "HHHH"); },
             "Arial", 0, 0, 900) << QList<int>{50 - 14, 90 - 56, 50, 90 - 2} << 2;
     }
