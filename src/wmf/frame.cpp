@@ -21,20 +21,6 @@ double unitsPerInch(int mapMode)
 
 namespace {
 
-// The frame around this part of the logical plane, one unit to the pixel
-// (huge ones scaled down to 1024 pixels).
-Frame frameAround(const QRectF &drawn)
-{
-    Frame f;
-    const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
-    f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
-    f.mapMode = MM_ANISOTROPIC;
-    f.windowOrg = drawn.topLeft();
-    f.windowExt = QPointF(drawn.width(), drawn.height());
-    f.viewportExt = QPointF(f.natural.width(), f.natural.height());
-    return f;
-}
-
 QRectF pixelAt(const QPoint &p)
 {
     return QRectF(p, QSizeF(1, 1));
@@ -196,7 +182,22 @@ Frame computeFrame(const ParsedMetafile &mf)
         f.viewportExt = QPointF(f.natural.width(), f.natural.height());
         return f;
     }
-    return frameAround(drawn.isEmpty() ? QRectF(0, 0, 100, 100) : drawn);
+    // Coordinates that span no area (a single text, say) cannot frame it.
+    Frame estimate = frameAround(drawn.isEmpty() ? QRectF(0, 0, 100, 100) : drawn);
+    estimate.estimated = drawn.width() <= 1 || drawn.height() <= 1;
+    return estimate;
+}
+
+Frame frameAround(const QRectF &drawn)
+{
+    Frame f;
+    const double fit = qMin(1.0, 1024.0 / qMax(drawn.width(), drawn.height()));
+    f.natural = QSize(qMax(1, int(std::lround(drawn.width() * fit))), qMax(1, int(std::lround(drawn.height() * fit))));
+    f.mapMode = MM_ANISOTROPIC;
+    f.windowOrg = drawn.topLeft();
+    f.windowExt = QPointF(drawn.width(), drawn.height());
+    f.viewportExt = QPointF(f.natural.width(), f.natural.height());
+    return f;
 }
 
 } // namespace wmf

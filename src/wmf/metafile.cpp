@@ -14,6 +14,66 @@ Metafile::~Metafile() = default;
 Metafile::Metafile(const Metafile &other) = default;
 Metafile &Metafile::operator=(const Metafile &other) = default;
 
+namespace {
+
+// The smallest rectangle holding every pixel something was drawn on.
+QRect inkBounds(const QImage &image)
+{
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Where a play of the whole logical plane leaves ink inside `region` (in
+// units of the plane), looked at with at most `side` pixels a side.
+QRectF inkOnPlane(const ParsedMetafile &mf, const Frame &plane, const QRectF &region, int side)
+{
+    const double scale = std::min(1.0, side / std::max(region.width(), region.height()));
+    QImage image(QSizeF(region.size() * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.translate(-region.topLeft());
+    Player(mf, painter, plane).play();
+    painter.end();
+    const QRect ink = inkBounds(image);
+    if (ink.isEmpty())
+        return {};
+    return QRectF(region.topLeft() + QPointF(ink.topLeft()) / scale, QSizeF(ink.size()) / scale);
+}
+
+// A file that states no frame and whose coordinates span no area (a single
+// text, say) is as large as what it draws, text and wide pens included:
+// played on the whole plane of 16-bit coordinates, one unit to the pixel,
+// and looked at coarsely, then again closely where the ink is.
+Frame measuredFrame(const ParsedMetafile &mf, const Frame &estimate)
+{
+    constexpr int kReach = 32768;
+    constexpr int kCoarse = 256, kClose = 2048; // pixels a side: cheap, then exact for pictures up to kClose
+    Frame plane;
+    plane.natural = QSize(2 * kReach, 2 * kReach);
+    plane.windowOrg = QPointF(-kReach, -kReach);
+    plane.windowExt = plane.viewportExt = QPointF(2 * kReach, 2 * kReach);
+    const QRectF coarse = inkOnPlane(mf, plane, QRectF(0, 0, 2 * kReach, 2 * kReach), kCoarse);
+    if (coarse.isEmpty())
+        return estimate;
+    const double cell = 2.0 * kReach / kCoarse;
+    const QRectF drawn = inkOnPlane(mf, plane, coarse.adjusted(-cell, -cell, cell, cell), kClose);
+    return drawn.isEmpty() ? estimate : frameAround(drawn.translated(-kReach, -kReach));
+}
+
+} // namespace
+
 bool Metafile::load(const QByteArray &data, QString *error)
 {
     auto parsed = std::make_shared<ParsedMetafile>();
@@ -22,7 +82,10 @@ bool Metafile::load(const QByteArray &data, QString *error)
         m_frame.reset();
         return false;
     }
-    m_frame = std::make_shared<const Frame>(computeFrame(*parsed));
+    Frame frame = computeFrame(*parsed);
+    if (frame.estimated)
+        frame = measuredFrame(*parsed, frame);
+    m_frame = std::make_shared<const Frame>(frame);
     m_parsed = std::move(parsed);
     return true;
 }

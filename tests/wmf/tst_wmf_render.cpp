@@ -374,6 +374,21 @@ private slots:
         QCOMPARE(inkBox(img), QRect(20, 20, 20, 20));
     }
 
+    // A file that names no area to frame, a single text say, is as large as its ink.
+    void frameOfWhatIsDrawn()
+    {
+        Wr w;
+        w.setPlaceable(false);
+        w.selectObject(w.createFont({"Arial", -20, 0, 0, 400, false, false, false, 0, 0x02}));
+        w.setBkMode(1);
+        w.textOut(0, 40, "HHHH"); // about 55 x 14 px of ink
+        const QImage img = render(w.data());
+        const QRect ink = inkBox(img);
+        QVERIFY2(img.width() > 50 && img.height() > 10 && img.height() < 20,
+                 qPrintable(QStringLiteral("%1 x %2").arg(img.width()).arg(img.height())));
+        QVERIFY(ink.left() <= 1 && ink.top() <= 1 && ink.right() >= img.width() - 3 && ink.bottom() >= img.height() - 3);
+    }
+
     // A formula editor stacks a tall bracket from Symbol's pieces, one a
     // line: top, extension, bottom. Each piece fills its line and no more.
     void symbolBracketPieces()
