@@ -60,10 +60,8 @@ void Player::play()
 bool Player::spendPoints(size_t n)
 {
     // Drawing cost grows with the points; beyond the budget outlines are dropped.
-    if (qint64(n) > m->pointBudget) {
-        ++m_stats.ignored;
+    if (qint64(n) > m->pointBudget)
         return false;
-    }
     m->pointBudget -= qint64(n);
     return true;
 }
@@ -189,7 +187,6 @@ void Player::dispatch(const Record &r)
     case META_ENDPAGE:
     case META_ABORTDOC:
     case META_ENDDOC:
-        ++m_stats.ignored;
         break;
 
     // ---- objects
@@ -365,10 +362,8 @@ void Player::dispatch(const Record &r)
         const bool ext = r.canonical == META_EXTTEXTOUT;
         if (!ok(ext ? decodeExtTextOut(r, &run) : decodeTextOut(r, &run)))
             break;
-        if (m->glyphBudget < run.text.size()) { // a file can hold more text than is worth drawing
-            ++m_stats.ignored;
+        if (m->glyphBudget < run.text.size()) // a file can hold more text than is worth drawing
             break;
-        }
         m->glyphBudget -= run.text.size();
         if (!run.text.isEmpty() || (ext && (run.options & ETO_OPAQUE)))
             m->text.draw(run, ext);

@@ -7,7 +7,6 @@ struct PlayStats {
     int records = 0;
     int unknown = 0;   // records whose function nobody knows
     int invalid = 0;   // records whose parameters failed validation
-    int ignored = 0;   // valid records without a visible effect here
 };
 
 } // namespace wmf
