@@ -217,6 +217,17 @@ private slots:
         QCOMPARE(player.stats().invalid, invalid);
     }
 
+    // Of a file with more records than worth reading, the first million count.
+    void recordLimit()
+    {
+        const QByteArray saveDc = le32(3) + le16(0x001E);
+        wmf::ParsedMetafile p;
+        QVERIFY(wmf::Parser::parse(withoutEof(plain(wmf::MM_TEXT).data()) + saveDc.repeated(wmf::limits::kMaxRecords)
+                                       + le32(3) + le16(0), &p, nullptr));
+        QCOMPARE(p.records.size(), size_t(wmf::limits::kMaxRecords));
+        QCOMPARE(p.warnings, QStringList{"too many records"});
+    }
+
     // Inputs the fuzzer found: drawn the way the fuzzer draws them, without a crash.
     void fuzzFindingsStayFixed()
     {

@@ -444,6 +444,9 @@ private slots:
         same("the current position moves by the spacing", [](Wr &w) { w.setTextAlign(24 | 1); w.moveTo(10, 50);
             w.extTextOut(0, 0, 0, nullptr, "I", {100}); w.extTextOut(0, 0, 0, nullptr, "I", {10}); },
              [](Wr &w) { w.textOut(10, 50, "I"); w.textOut(110, 50, "I"); });
+        same("justification: the extra goes to the first spaces counted", [](Wr &w) { w.setTextJustification(40, 1);
+            w.textOut(10, 50, "I I I"); }, [](Wr &w) { w.setTextAlign(24 | 1); w.moveTo(10, 50);
+            w.setTextJustification(40, 1); w.textOut(0, 0, "I I"); w.setTextJustification(0, 0); w.textOut(0, 0, " I"); });
         const QVector<qint16> cells(6, 10); // six cells of 10 px: 60 px in all
         same("centred", [&](Wr &w) { w.setTextAlign(24 | 6); w.extTextOut(100, 50, 0, nullptr, "IIIIII", cells); },
              [&](Wr &w) { w.extTextOut(70, 50, 0, nullptr, "IIIIII", cells); });
