@@ -77,9 +77,15 @@ private slots:
         QCOMPARE(wmf::canonicalFunction(0x0018), quint16(0x0418)); // the low byte identifies a record
         QCOMPARE(wmf::canonicalFunction(0x00AB), quint16(0xFFFF));
         w.setChecksumOverride(0x1234); // a wrong checksum is only noted
+        w.record(0x00AB, {1});          // a function nobody knows is counted, not drawn
         wmf::Metafile mf;
         QVERIFY(mf.load(w.data()));
         QVERIFY(mf.warnings().join(' ').contains("checksum"));
+        QImage img(10, 10, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&img);
+        wmf::Player player(*mf.parsed(), painter);
+        player.play();
+        QCOMPARE(player.stats().unknown, 1);
     }
 
     void sniffing()
