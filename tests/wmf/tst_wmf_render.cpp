@@ -297,6 +297,11 @@ private slots:
             w.record(0x0037, {0, 1, 0x0201, 0x0003}); // SETPALENTRIES of the first entry keeps the others
             w.stretchDibRaw(QRect(0, 0, 20, 20), QRect(0, 0, 2, 2), dib, 0x00CC0020, 1); },
             {{5, 15, red}, {15, 15, blue}, {5, 5, blue}, {15, 5, red}});
+        row("palette cut short by RESIZEPALETTE: beyond its end is black", pixelWriter(20, 20), [](Wr &w) {
+            w.selectPalette(w.createPalette({black, blue, red})); pen(w, 5, 0, black);
+            auto entry2 = [&w](int slot) { w.record(0x02FC, {0, 2, 0x0100, 0}); w.selectObject(slot); }; // PALETTEINDEX(2)
+            entry2(2); w.rectangle(0, 0, 11, 21); w.record(0x0139, {1}); entry2(3); w.rectangle(10, 0, 21, 21); },
+            {{5, 10, red}, {15, 10, black}});
         const QImage q = quadrants();
         const QRect all(0, 0, 13, 7);
         auto blit = [](const char *name, int size, const Draw &draw, QPoint at, QRgb c) {
