@@ -25,8 +25,7 @@ QStringList localFiles(const QMimeData *data)
 FileList::FileList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::DropOnly);
+    setDragDropMode(QAbstractItemView::DropOnly); // accepts drops, starts no drags
 }
 
 QItemSelectionModel::SelectionFlags FileList::selectionCommand(const QModelIndex &index, const QEvent *event) const

@@ -305,12 +305,13 @@ private slots:
             photo.save(source.filePath("Hund.png"));
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(source.filePath("Hund.png"))});
-            const QPoint at = files->viewport()->rect().center();
+            // To the window, as the window system delivers a drag: it finds the control that takes drops.
+            const QPoint at = files->viewport()->mapTo(&w.form, files->viewport()->rect().center());
             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(files->viewport(), &enter);
+            QApplication::sendEvent(w.form.windowHandle(), &enter);
             QVERIFY(enter.isAccepted());
             QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(files->viewport(), &drop);
+            QApplication::sendEvent(w.form.windowHandle(), &drop);
         }
         ui::setInputHook(nullptr);
         QCOMPARE(asked, paste ? QStringList{"Name des Bildes:"} : QStringList{});
