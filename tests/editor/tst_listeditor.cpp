@@ -109,6 +109,7 @@ private slots:
         QTest::newRow("umlaut line in small letters") << QStringList{"äpfel.wmf", "x"} << -1 << "ÄPFEL.WMF" << true << 0 << "x";
         QTest::newRow("answer lines take part") << QStringList{"X.WMF", "haus.wmf", "Y"} << -1 << "HAUS.WMF" << true << 1 << "Y";
         QTest::newRow("blanks are part of the name") << QStringList{" HAUS.WMF", "Haus"} << -1 << "HAUS.WMF" << false << -1 << "";
+        QTest::newRow("other letters") << QStringList{"maus.wmf", "x"} << -1 << "HAUS.WMF" << false << -1 << "";
         QTest::newRow("sharp s is not SS") << QStringList{"STRASSE.WMF", "x"} << -1 << "straße.wmf" << false << -1 << "";
     }
 

@@ -54,6 +54,7 @@ private slots:
         QCOMPARE(decodeCp1252("\x81\x8d\x8f\x90\x9d"), QString::fromUtf8("\u0081\u008d\u008f\u0090\u009d"));
         QCOMPARE(decodeCp1252("\x80\x9f\xa0"), QString::fromUtf8("€Ÿ\u00a0"));
         QCOMPARE(decodeCp1252("Preis 5\x80"), QString::fromUtf8("Preis 5€")); // its only byte outside Latin-1
+        QCOMPARE(decodeCp1252("\x9f"), QString::fromUtf8("Ÿ"));
     }
 
     void upperCase_data()

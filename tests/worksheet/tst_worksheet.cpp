@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QtTest>
 
@@ -128,6 +129,12 @@ private slots:
         QVERIFY(!result.ok);
         QVERIFY(result.message.contains(nowhere));
         QVERIFY(!QDir(folder.filePath("gibt")).exists());
+        // A printer that cannot start prints nothing, and says so.
+        tasklist::TaskList tasks;
+        QVERIFY(worksheet::readTasks(folder.dir(), &tasks).ok);
+        QPdfWriter broken(nowhere);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY(!worksheet::paint(broken, tasks, folder.dir()).ok);
     }
 
 private:
