@@ -32,6 +32,7 @@ struct ToolButton {
     const char *toolTip;
     const char *icon;
     void (Form1::*handler)();
+    bool opensWindow = false;
 };
 
 // Left edges step by 840 twips along the toolbar.
@@ -44,10 +45,10 @@ const ToolButton kToolbar[] = {
     {"Bild4", 4320, "Nächste Aufgabe", "turnright", &Form1::Bild4_Click},
     {"Bild10", 5160, "Letzte Aufgabe", "ende", &Form1::Bild10_Click},
     {"Bild5", 6000, "Lösung zeigen", "cone", &Form1::Bild5_Click},
-    {"Bild8", 6840, "Benutzerwahl", "children", &Form1::Bild8_Click},
-    {"Bild12", 7680, "Tastenbelegung", "info", &Form1::Bild12_Click},
-    {"Bild13", 8520, "Editor", "edit", &Form1::Bild13_Click},
-    {"Bild11", 9360, "Copyright", "bicycle", &Form1::Bild11_Click},
+    {"Bild8", 6840, "Benutzerwahl", "children", &Form1::Bild8_Click, true},
+    {"Bild12", 7680, "Tastenbelegung", "info", &Form1::Bild12_Click, true},
+    {"Bild13", 8520, "Editor", "edit", &Form1::Bild13_Click, true},
+    {"Bild11", 9360, "Copyright", "bicycle", &Form1::Bild11_Click, true},
 };
 
 // The look of the counter and of the answer header.
@@ -126,7 +127,12 @@ void Form1::buildToolbar()
         ui::setColors(box, ui::colors::lightBlue);
         box->setIcon(resources::icon(QLatin1String(button.icon)));
         box->setToolTip(QString::fromUtf8(button.toolTip));
-        connect(box, &ui::PictureBox::clicked, this, button.handler);
+        if (button.opensWindow)
+            connect(box, &ui::PictureBox::clicked, this, [this, handler = button.handler] {
+                m_opening.run(this, [this, handler] { (this->*handler)(); });
+            });
+        else
+            connect(box, &ui::PictureBox::clicked, this, button.handler);
     }
 }
 

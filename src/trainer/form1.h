@@ -4,6 +4,7 @@
 // and event, hands the action to the Trainer and shows what it then holds.
 
 #include "trainer/trainer.h"
+#include "ui/click.h"
 #include "ui/window.h"
 
 #include <memory>
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<editor::Form3> m_editor;  // created at its first opening, then kept
     std::unique_ptr<help::Form2> m_keyWindow;   // likewise, shown without an owner
     std::unique_ptr<help::VAZIDEZA> m_aboutWindow;
+    ui::AfterDoubleClickTime m_opening;
 
     ui::PictureBox *Bild1 = nullptr;
     ui::Label *Label1 = nullptr;

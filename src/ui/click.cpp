@@ -1,6 +1,9 @@
 #include "click.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QTimer>
 #include <QWidget>
 
 namespace ui {
@@ -20,6 +23,17 @@ bool ClickTracker::isClick(const QMouseEvent *release, const QWidget *control)
         return false;
     }
     return control->rect().contains(release->position().toPoint());
+}
+
+void AfterDoubleClickTime::run(QObject *context, std::function<void()> action)
+{
+    if (m_waiting)
+        return;
+    m_waiting = true;
+    QTimer::singleShot(QGuiApplication::styleHints()->mouseDoubleClickInterval(), context, [this, action = std::move(action)] {
+        m_waiting = false;
+        action();
+    });
 }
 
 } // namespace ui

@@ -4,7 +4,10 @@
 // click is one click, as children double-click everything: the release that
 // ends it runs nothing.
 
+#include <functional>
+
 class QMouseEvent;
+class QObject;
 class QWidget;
 
 namespace ui {
@@ -18,6 +21,19 @@ public:
 
 private:
     bool m_releaseEndsDoubleClick = false;
+};
+
+// What a button that opens another window does runs only once the time for a
+// double click has passed. The second click of a double click then still
+// reaches the button, which swallows it, rather than the new window, or the
+// frame the window manager puts around it, where it would minimise or close it.
+class AfterDoubleClickTime {
+public:
+    // Runs action later, with context alive; nothing while an action waits.
+    void run(QObject *context, std::function<void()> action);
+
+private:
+    bool m_waiting = false;
 };
 
 } // namespace ui

@@ -98,6 +98,29 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
     }
 
+    // Children double-click the toolbar too. The editor opens once and stays:
+    // the second click must not reach the frame of the window that opens.
+    void doubleClickOnTheEditorButton()
+    {
+        testing::TaskFolder folder;
+        folder.write("REVAZE.INI", testing::numberedTasks(1));
+        testing::writePicture(folder, "P1.WMF", Qt::blue);
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+        QVERIFY(waitForActive("Revaze"));
+        key("Return");
+        QVERIFY(waitForActive("O n d r e l"));
+        const QString main = run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
+        run({"mousemove", "--window", main, "584", "24", "click", "--repeat", "2", "--delay", "60", "1"});
+        QVERIFY(waitForActive("Revaze: Editor"));
+        QTest::qWait(1000);
+        QCOMPARE(run({"getactivewindow", "getwindowname"}), QString("Revaze: Editor"));
+        QVERIFY(waitForWindow("Revaze: Editor", true, 500));
+        program.kill();
+        program.waitForFinished();
+    }
+
     void endsWithoutTaskList()
     {
         testing::TaskFolder folder;

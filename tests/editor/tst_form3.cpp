@@ -214,11 +214,8 @@ private slots:
         QTRY_COMPARE(messages.shown().size(), 1);  // the mode notice
 
         testing::clickOn(testing::control(&main, "Bild13"));
-        editor::Form3 *editor = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            editor = editor ? editor : qobject_cast<editor::Form3 *>(w);
-        QVERIFY(editor && editor->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_VERIFY(qobject_cast<editor::Form3 *>(QApplication::activeWindow()));
+        auto *editor = qobject_cast<editor::Form3 *>(QApplication::activeWindow());
         QTRY_COMPARE(editor->editor().list().count(), 2);
 
         // "Abbrechen": the editor goes, the main window comes back and shows its notice.

@@ -236,8 +236,8 @@ private slots:
             return other.path();
         });
         testing::clickOn(w.control("Bild8"));
+        QTRY_COMPARE(offeredFrom, w.folder.path());
         ui::setFolderHook(nullptr);
-        QCOMPARE(offeredFrom, w.folder.path());
         QCOMPARE(w.caption("Label1"), QString(" Aufgabe 1 / 1"));
         QCOMPARE(w.caption("Bezeichnung1"), QString("Neu\r"));
         QCOMPARE(w.messages.titles(), QStringList{"Revaze"});
