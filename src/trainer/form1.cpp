@@ -129,7 +129,7 @@ void Form1::buildToolbar()
         box->setToolTip(QString::fromUtf8(button.toolTip));
         if (button.opensWindow)
             connect(box, &ui::PictureBox::clicked, this, [this, handler = button.handler] {
-                m_opening.run(this, [this, handler] { (this->*handler)(); });
+                m_opening.run([this, handler] { (this->*handler)(); });
             });
         else
             connect(box, &ui::PictureBox::clicked, this, button.handler);

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
-#include <QTimer>
 #include <QWidget>
 
 namespace ui {
@@ -25,15 +24,18 @@ bool ClickTracker::isClick(const QMouseEvent *release, const QWidget *control)
     return control->rect().contains(release->position().toPoint());
 }
 
-void AfterDoubleClickTime::run(QObject *context, std::function<void()> action)
+AfterDoubleClickTime::AfterDoubleClickTime()
 {
-    if (m_waiting)
+    m_timer.setSingleShot(true);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { std::exchange(m_waiting, nullptr)(); });
+}
+
+void AfterDoubleClickTime::run(std::function<void()> action)
+{
+    if (m_timer.isActive())
         return;
-    m_waiting = true;
-    QTimer::singleShot(QGuiApplication::styleHints()->mouseDoubleClickInterval(), context, [this, action = std::move(action)] {
-        m_waiting = false;
-        action();
-    });
+    m_waiting = std::move(action);
+    m_timer.start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 } // namespace ui

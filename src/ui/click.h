@@ -4,10 +4,11 @@
 // click is one click, as children double-click everything: the release that
 // ends it runs nothing.
 
+#include <QTimer>
+
 #include <functional>
 
 class QMouseEvent;
-class QObject;
 class QWidget;
 
 namespace ui {
@@ -29,11 +30,13 @@ private:
 // frame the window manager puts around it, where it would minimise or close it.
 class AfterDoubleClickTime {
 public:
-    // Runs action later, with context alive; nothing while an action waits.
-    void run(QObject *context, std::function<void()> action);
+    AfterDoubleClickTime();
+    // Runs action later; nothing while an action waits.
+    void run(std::function<void()> action);
 
 private:
-    bool m_waiting = false;
+    QTimer m_timer;
+    std::function<void()> m_waiting;
 };
 
 } // namespace ui
