@@ -59,6 +59,10 @@ private slots:
         QVERIFY(testing::showActive(&about));
         about.grab();
         const QPoint home = about.pos();
+        // Centred across the screen, with less room above it than below.
+        const QRect screen = about.screen()->geometry(), frame = about.frameGeometry();
+        QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 2);
+        QVERIFY(frame.top() - screen.top() < screen.bottom() - frame.bottom());
         // Dragged away, it comes back at its next paint.
         about.move(home + QPoint(40, 30));
         about.repaint();
