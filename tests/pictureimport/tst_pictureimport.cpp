@@ -163,6 +163,16 @@ private slots:
         QCOMPARE(target.read("Haus.wmf") == "alt", answer == app::Answer::No);
     }
 
+    void emptyClipboardRefused()
+    {
+        testing::TaskFolder target;
+        testing::MessageScript messages;
+        const Result result = Importer(target.dir(), messages.ask()).importImage(QImage(), "Hund");
+        QCOMPARE(result.status, Result::Failed);
+        QVERIFY(result.message.contains("kein Bild"));
+        QVERIFY(target.files().isEmpty());
+    }
+
     void refused_data()
     {
         testing::columns<QString, QByteArray, QString>("file", "data", "reason");

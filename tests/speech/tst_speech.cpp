@@ -9,6 +9,7 @@ struct Sound {
     double seconds = 0;
     double loudness = 0;   // root mean square, of 32767
     double longestSilence = 0; // seconds of samples near zero, between the first and last sound
+    double start = 0; // seconds before the first sound
 };
 
 Sound measure(const QByteArray &pcm, int rate)
@@ -34,6 +35,7 @@ Sound measure(const QByteArray &pcm, int rate)
         longest = std::max(longest, run);
     }
     sound.longestSilence = double(longest) / rate;
+    sound.start = double(std::max<qsizetype>(first, 0)) / rate;
     return sound;
 }
 
@@ -67,13 +69,14 @@ private slots:
         QVERIFY2(slow > normal * 1.15, qPrintable(QStringLiteral("%1 s against %2 s").arg(slow).arg(normal)));
     }
 
-    // One part, no pause; nothing to say, no sound.
+    // One part, no pause, neither within nor before it; nothing to say, no sound.
     void partsAndPauses()
     {
         int rate = 0;
         const QByteArray word = speech::synthesize({"Hund"}, speech::kDefaultRate, &rate);
         const Sound one = measure(word, rate);
         QVERIFY2(one.longestSilence < speech::kPauseMs / 1000.0, qPrintable(QStringLiteral("%1 of %2 s").arg(one.longestSilence).arg(one.seconds)));
+        QVERIFY2(one.start < speech::kPauseMs / 1000.0, qPrintable(QString::number(one.start)));
         QVERIFY(speech::synthesize({"", "  "}, speech::kDefaultRate, &rate).isEmpty());
     }
 };

@@ -9,6 +9,7 @@
 #include "ui/folderdialog.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
+#include "ui/units.h"
 
 #include <QRadioButton>
 #include <QtTest>
@@ -83,6 +84,7 @@ private slots:
         QCOMPARE(qobject_cast<ui::PictureBox *>(w.control("Bild1"))->picture().size(), QSize(40, 30));
         QVERIFY(w.control("Frame1")->isHidden());
         QVERIFY(qobject_cast<QRadioButton *>(w.control("Option2"))->isChecked());
+        QCOMPARE(w.form.grab().toImage().pixelColor(52, 24), ui::colors::lightBlue); // the toolbar between two buttons
     }
 
     void toolbar_data()
