@@ -307,6 +307,9 @@ private slots:
             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(w.form.windowHandle(), &enter);
             QVERIFY(enter.isAccepted());
+            QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(w.form.windowHandle(), &move);
+            QVERIFY(move.isAccepted());
             QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(w.form.windowHandle(), &drop);
         }

@@ -7,6 +7,7 @@
 #include "ui/optionbutton.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
+#include "wmfwriter.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -75,6 +76,7 @@ private slots:
     {
         // onDisk: name:format[:padded to bytes], or name/ for a folder; size empty: not loaded
         testing::columns<QString, QString, QSize>("stored", "onDisk", "size");
+        QTest::newRow("metafile") << "BILD.WMF" << "BILD.WMF:WMF" << QSize(40, 30);
         QTest::newRow("png") << "BILD.WMF" << "BILD.WMF:PNG" << QSize(40, 30);
         QTest::newRow("jpeg") << "BILD.WMF" << "BILD.WMF:JPEG" << QSize(40, 30);
         QTest::newRow("svg after a doctype") << "BILD.WMF" << "BILD.WMF:SVG" << QSize(40, 30);
@@ -102,6 +104,13 @@ private slots:
         if (format == "SVG") {
             bytes = "<?xml version=\"1.0\"?>\n<!DOCTYPE svg>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" "
                     "height=\"30\"><rect width=\"40\" height=\"30\" fill=\"#ff0000\"/></svg>";
+        } else if (format == "WMF") {
+            wmf::Writer writer;
+            writer.setBounds(QRect(0, 0, 40, 30), 96);
+            writer.selectObject(writer.createPen(5, 0, Qt::black)); // PS_NULL
+            writer.selectObject(writer.createBrush(0, Qt::red));
+            writer.rectangle(0, 0, 41, 31);
+            bytes = writer.data();
         } else if (format == "text") {
             bytes = "Das ist kein Bild.\r\n";
         } else if (!format.isEmpty()) {
