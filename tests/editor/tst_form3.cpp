@@ -236,15 +236,17 @@ private slots:
     // no printer but the file, the worksheet lands beside the list.
     void printWorksheet_data()
     {
-        testing::columns<bool, bool, bool>("byKey", "accept", "listThere");
-        QTest::newRow("Ctrl+P, printed") << true << true << true;
-        QTest::newRow("button, cancelled") << false << false << true;
-        QTest::newRow("button, printed") << false << true << true;
-        QTest::newRow("no list: a box, no dialog") << true << true << false;
+        testing::columns<bool, bool, bool, bool>("byKey", "accept", "listThere", "pathTaken");
+        QTest::newRow("Ctrl+P, printed") << true << true << true << false;
+        QTest::newRow("button, cancelled") << false << false << true << false;
+        QTest::newRow("button, printed") << false << true << true << false;
+        QTest::newRow("no list: a box, no dialog") << true << true << false << false;
+        QTest::newRow("a folder where the file would go: a box") << true << true << true << true;
     }
     void printWorksheet()
     {
-        const auto [byKey, accept, listThere] = testing::fetch<bool, bool, bool>("byKey", "accept", "listThere");
+        const auto [byKey, accept, listThere, pathTaken] = testing::fetch<bool, bool, bool, bool>(
+            "byKey", "accept", "listThere", "pathTaken");
         Window w(kTwoPictures);
         if (!listThere)
             QVERIFY(QFile::remove(w.folder.filePath("REVAZE.INI")));
@@ -252,6 +254,8 @@ private slots:
         const auto answer = [&] {
             if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
                 ++dialogs;
+                if (pathTaken)
+                    QVERIFY(w.folder.dir().mkdir("Arbeitsblatt.pdf"));
                 accept ? dialog->accept() : dialog->reject();
             }
         };
@@ -265,8 +269,9 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(dialogs, listThere ? 1 : 0);
         QCOMPARE(w.messages.texts().join("").contains("REVAZE.INI"), !listThere);
+        QCOMPARE(w.messages.texts().join("").contains("Arbeitsblatt.pdf“ kann nicht geschrieben werden"), pathTaken);
         QFile pdf(w.folder.filePath("Arbeitsblatt.pdf"));
-        QCOMPARE(pdf.open(QIODevice::ReadOnly), accept && listThere);
+        QCOMPARE(pdf.open(QIODevice::ReadOnly), accept && listThere && !pathTaken);
         if (pdf.isOpen()) // two tasks: one page of tasks, one of solutions
             QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")), 2);
     }

@@ -134,7 +134,9 @@ private slots:
         QVERIFY(worksheet::readTasks(folder.dir(), &tasks).ok);
         QPdfWriter broken(nowhere);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QVERIFY(!worksheet::paint(broken, tasks, folder.dir()).ok);
+        result = worksheet::paint(broken, tasks, folder.dir());
+        QVERIFY(!result.ok);
+        QVERIFY(result.message.contains("kann nicht gedruckt werden"));
     }
 
 private:
