@@ -69,6 +69,19 @@ private slots:
         QVERIFY2(slow > normal * 1.15, qPrintable(QStringLiteral("%1 s against %2 s").arg(slow).arg(normal)));
     }
 
+    // The engine the program speaks with: stopped before it ever spoke, while
+    // it speaks and after, with a loudspeaker or without one.
+    void engineSaysAndStops()
+    {
+        const std::unique_ptr<speech::Engine> engine = speech::makeEspeakEngine();
+        engine->stop();
+        engine->say({"Hund"});
+        engine->say({"Katze"});
+        engine->stop();
+        engine->stop();
+        QVERIFY(engine->problem().isEmpty() || engine->problem().contains("Lautsprecher"));
+    }
+
     // One part, no pause, neither within nor before it; nothing to say, no sound.
     void partsAndPauses()
     {
