@@ -38,6 +38,18 @@ bool waitForActive(const QString &title, int ms = 15000)
     return waitFor([&] { return run({"getactivewindow", "getwindowname"}) == title; }, ms);
 }
 
+// Starts the program in a folder of `tasks` tasks with their pictures; with
+// none, the folder has no task list.
+void startIn(const testing::TaskFolder &folder, int tasks, QProcess &program)
+{
+    if (tasks > 0)
+        folder.write("REVAZE.INI", testing::numberedTasks(tasks));
+    for (int k = 1; k <= tasks; ++k)
+        testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
+    program.setWorkingDirectory(folder.path());
+    program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+}
+
 void key(const QString &name)
 {
     run({"key", "--clearmodifiers", name});
@@ -59,12 +71,8 @@ private slots:
     void keysDriveTheProgram()
     {
         testing::TaskFolder folder;
-        folder.write("REVAZE.INI", testing::numberedTasks(3));
-        for (int k = 1; k <= 3; ++k)
-            testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
         QProcess program;
-        program.setWorkingDirectory(folder.path());
-        program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+        startIn(folder, 3, program);
         QVERIFY(program.waitForStarted());
 
         // The learning-mode notice comes over the main window; Return closes it for good.
@@ -112,11 +120,8 @@ private slots:
     {
         const auto [x, title] = testing::fetch<int, QString>("x", "title");
         testing::TaskFolder folder;
-        folder.write("REVAZE.INI", testing::numberedTasks(1));
-        testing::writePicture(folder, "P1.WMF", Qt::blue);
         QProcess program;
-        program.setWorkingDirectory(folder.path());
-        program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+        startIn(folder, 1, program);
         QVERIFY(waitForActive("Revaze"));
         key("Return");
         QVERIFY(waitForActive("O n d r e l"));
@@ -133,8 +138,7 @@ private slots:
     {
         testing::TaskFolder folder;
         QProcess program;
-        program.setWorkingDirectory(folder.path());
-        program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
+        startIn(folder, 0, program);
         QVERIFY(program.waitForStarted());
         QVERIFY(waitForActive("REVAZE.INI"));
         QVERIFY(!waitForWindow("O n d r e l", true, 300));
