@@ -1,6 +1,7 @@
 #include "pictureimport.h"
 
 #include "tasklist/cp1252.h"
+#include "tasklist/filewriter.h"
 #include "tasklist/foldernames.h"
 #include "wmf/metafile.h"
 #include "wmfwriter.h"
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 namespace pictureimport {
@@ -22,11 +22,11 @@ namespace {
 constexpr qint64 kMostPixels = 100'000'000;
 constexpr qint64 kLargestFile = 256 * 1024 * 1024;
 
-QSize fitted(QSize size)
+QSize fitted(QSize size, QSize largest = kLargest)
 {
-    if (size.width() <= kLargest.width() && size.height() <= kLargest.height())
+    if (size.width() <= largest.width() && size.height() <= largest.height())
         return size;
-    return size.scaled(kLargest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return size.scaled(largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 Result failed(const QString &message)
@@ -84,12 +84,15 @@ QByteArray bitmapMetafile(const QImage &image)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(QPoint(0, 0), size), image);
     }
-    const QRect frame(QPoint(0, 0), size);
+    // The frame in twips states the natural size; the window counts in the
+    // bitmap's pixels, which may be up to twice as many.
+    const QSize shown = fitted(image.size(), kLargestShown);
+    const QRect pixels(QPoint(0, 0), size);
     wmf::Writer writer;
-    writer.setBounds(frame, 96); // one unit a pixel at 96 dpi
+    writer.setBounds(QRect(0, 0, shown.width() * 15, shown.height() * 15), 1440);
     writer.setWindowOrg(0, 0);
     writer.setWindowExt(size.width(), size.height());
-    writer.dibStretchBlt(frame, frame, bitmap);
+    writer.dibStretchBlt(pixels, pixels, bitmap);
     return writer.data();
 }
 
@@ -158,8 +161,8 @@ Result Importer::store(const QString &name, const QByteArray &metafile)
         && m_ask(app::stopQuestion(QStringLiteral("Das Bild „%1“ gibt es schon. Ersetzen?\r").arg(existing),
                                    QStringLiteral("Bild übernehmen"))) != app::Answer::Yes)
         return {Result::Declined, QString(), QStringLiteral("„%1“ wurde nicht ersetzt.").arg(existing)};
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(metafile) != metafile.size() || !out.commit())
+    tasklist::FileWriter out(target);
+    if (!out.open() || out.write(metafile) != metafile.size() || !out.commit())
         return failed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(target, out.errorString()));
     return {Result::Stored, QFileInfo(target).fileName(), QString()};
 }

@@ -14,8 +14,12 @@
 
 namespace pictureimport {
 
-// The largest picture stored: the picture box's size at 96 dpi.
-inline constexpr QSize kLargest(642, 882);
+// The largest natural size of a stored picture: the trainer's picture box
+// at 96 dpi, so the child sees the whole picture.
+inline constexpr QSize kLargestShown(321, 441);
+// The most pixels its bitmap keeps: twice the shown size each way, so the
+// picture stays sharp on screens scaled to 2x, in print and on worksheets.
+inline constexpr QSize kLargest = kLargestShown * 2;
 
 struct Result {
     enum Status { Stored, Declined, Failed } status = Failed;
@@ -30,7 +34,8 @@ struct Result {
 QString storedName(const QString &name, QString *error);
 
 // A placeable metafile of one 24-bit bitmap, the image scaled down (never up)
-// to fit kLargest, drawn over white where it is transparent.
+// to fit kLargest, drawn over white where it is transparent. Its natural size
+// is the image's, scaled down to fit kLargestShown.
 QByteArray bitmapMetafile(const QImage &image);
 
 class Importer {

@@ -1,10 +1,10 @@
 #include "taskfile.h"
 
 #include "cp1252.h"
+#include "filewriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -165,15 +165,15 @@ WriteResult writeLines(const QString &file, const QStringList &lines)
         return result;
     }
 
-    // QSaveFile writes beside the file, syncs, and renames only on commit.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
+    // Written beside the file, synced, and renamed only on commit.
+    FileWriter out(file);
+    if (!out.open()) {
         result.error = QStringLiteral("Temporäre Datei: ") + out.errorString();
         return result;
     }
     if (out.write(data) != data.size()) {
         result.error = QStringLiteral("Schreiben: ") + out.errorString();
-        out.cancelWriting();
+        out.cancel();
         return result;
     }
     if (!out.commit()) {

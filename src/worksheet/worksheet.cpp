@@ -1,5 +1,6 @@
 #include "worksheet.h"
 
+#include "tasklist/filewriter.h"
 #include "tasklist/foldernames.h"
 #include "ui/picturefile.h"
 #include "worksheetlayout.h"
@@ -11,7 +12,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace worksheet {
 
@@ -203,11 +203,11 @@ Result writePdf(const QString &pdfFile, const QDir &folder)
     if (Result read = readTasks(folder, &tasks); !read.ok)
         return read;
     // Written beside the target and renamed over it when complete.
-    QSaveFile out(pdfFile);
+    tasklist::FileWriter out(pdfFile);
     const auto failed = [&](const QString &reason) {
         return Result{false, QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(pdfFile, reason)};
     };
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open())
         return failed(out.errorString());
     {
         QPdfWriter pdf(&out);
@@ -216,7 +216,7 @@ Result writePdf(const QString &pdfFile, const QDir &folder)
         pdf.setTitle(QStringLiteral("Arbeitsblatt"));
         preparePages(pdf);
         if (Result painted = paint(pdf, tasks, folder); !painted.ok) {
-            out.cancelWriting();
+            out.cancel();
             return failed(painted.message);
         }
     }

@@ -1,6 +1,7 @@
 // The command line: a task folder, --help, --version, the worksheet and
 // the import of pictures.
 #include "app/commandline.h"
+#include "ui/picturefile.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,6 +9,12 @@
 #include <QtTest>
 
 #include "testcore.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,19 +24,20 @@ struct Run {
 };
 
 // The program with these arguments and no display of any kind.
-Run runWithoutDisplay(const QStringList &arguments, const QString &workingFolder = {})
+Run runWithoutDisplay(const QStringList &arguments, const QString &workingFolder = {},
+                      const QString &program = qEnvironmentVariable("REVAZE_BINARY"))
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(name);
-    QProcess program;
-    program.setProcessEnvironment(env);
-    program.setWorkingDirectory(workingFolder);
-    program.start(qEnvironmentVariable("REVAZE_BINARY"), arguments);
-    if (!program.waitForFinished(60000))
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workingFolder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
         return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -117,10 +125,10 @@ private slots:
     void importWithoutDisplay()
     {
         QTemporaryDir dir;
+        QImage photo(1200, 900, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        QVERIFY(photo.save(dir.filePath("Bär.png")));
         QFile png(dir.filePath("Bär.png"));
-        QVERIFY(png.open(QIODevice::WriteOnly));
-        png.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAADElEQVR4nGP4z8AAAAMBAQDJ/pLvAAAAAElFTkSuQmCC"));
-        png.close();
         QFile text(dir.filePath("brief.txt"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Hallo") == 5);
         text.close();
@@ -129,8 +137,46 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.contains("BÄR.WMF"));
         QVERIFY(run.err.contains("brief.txt"));
-        QVERIFY(QFile::exists(dir.filePath("BÄR.WMF")));
         QVERIFY(!QFile::exists(dir.filePath("BRIEF.WMF")));
+        // The photo's natural size fits the trainer's picture box.
+        QString error;
+        QCOMPARE(ui::Picture::load(dir.filePath("BÄR.WMF"), &error).size(), QSize(321, 240));
+    }
+
+    // What the system refuses to store is told with the system's reason, and
+    // what was there stays: a device stays a device, a folder gets no file.
+    void refusedWritesSayWhy_data()
+    {
+        testing::columns<bool, QString>("worksheet", "reason");
+        QTest::newRow("worksheet into a full device") << true << QString::fromLocal8Bit(std::strerror(ENOSPC));
+        QTest::newRow("picture beyond the file size limit") << false << QString::fromLocal8Bit(std::strerror(EFBIG));
+    }
+    void refusedWritesSayWhy()
+    {
+        const auto [worksheet, reason] = testing::fetch<bool, QString>("worksheet", "reason");
+        QTemporaryDir dir;
+        Run run;
+        if (worksheet) {
+            // Root may replace /dev/full itself, so root writes into a device of its own.
+            QString device = QStringLiteral("/dev/full");
+            if (::geteuid() == 0) {
+                device = dir.filePath("voll");
+                QVERIFY(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0);
+            }
+            run = runWithoutDisplay({"--arbeitsblatt", device, qEnvironmentVariable("REVAZE_SOURCE_DIR") + "/samples"});
+            QVERIFY(QFileInfo(device).exists() && !QFileInfo(device).isFile());
+        } else {
+            QImage photo(700, 500, QImage::Format_RGB32);
+            photo.fill(Qt::red);
+            QVERIFY(photo.save(dir.filePath("foto.png")));
+            // Files may not grow beyond 8 blocks, as on a disk that is full.
+            run = runWithoutDisplay({"-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", qEnvironmentVariable("REVAZE_BINARY"),
+                                     "--bild-importieren", dir.filePath("foto.png"), "--ordner", dir.path()},
+                                    {}, "/bin/sh");
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"foto.png"});
+        }
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     }
 };
 

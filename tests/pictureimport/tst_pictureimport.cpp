@@ -74,27 +74,33 @@ class TestPictureImport : public QObject {
 private slots:
     void comesBackAsItWas_data()
     {
-        testing::columns<QString, QByteArray, QSize, int>("file", "data", "stored", "tolerance");
+        // shown: the natural size, which fits the trainer's picture box;
+        // pixels: the bitmap's, up to twice as many each way
+        testing::columns<QString, QByteArray, QSize, QSize, int>("file", "data", "shown", "pixels", "tolerance");
         const QImage small = quarters(QSize(60, 40));
-        QTest::newRow("PNG") << "haus.png" << encoded(small, "png") << QSize(60, 40) << 0;
-        QTest::newRow("BMP") << "Haus.bmp" << encoded(small, "bmp") << QSize(60, 40) << 0;
+        QTest::newRow("PNG") << "haus.png" << encoded(small, "png") << QSize(60, 40) << QSize(60, 40) << 0;
+        QTest::newRow("BMP") << "Haus.bmp" << encoded(small, "bmp") << QSize(60, 40) << QSize(60, 40) << 0;
         QFile gif(QFINDTESTDATA("data/quarters.gif")); // Qt reads GIF but does not write it
         QVERIFY(gif.open(QIODevice::ReadOnly));
-        QTest::newRow("GIF") << "haus.gif" << gif.readAll() << QSize(60, 40) << 8;
-        QTest::newRow("JPEG") << "haus.jpeg" << encoded(quarters(QSize(240, 160)), "jpg") << QSize(240, 160) << 40;
+        QTest::newRow("GIF") << "haus.gif" << gif.readAll() << QSize(60, 40) << QSize(60, 40) << 8;
+        QTest::newRow("JPEG") << "haus.jpeg" << encoded(quarters(QSize(240, 160)), "jpg") << QSize(240, 160)
+                              << QSize(240, 160) << 40;
         QTest::newRow("wide photo: scaled down") << "haus.jpg" << encoded(quarters(QSize(4000, 3000)), "jpg")
-                                                 << QSize(642, 481) << 40;
+                                                 << QSize(321, 240) << QSize(642, 481) << 40;
         QTest::newRow("tall drawing: scaled down") << "haus.png" << encoded(quarters(QSize(300, 1764)), "png")
-                                                   << QSize(150, 882) << 40;
+                                                   << QSize(75, 441) << QSize(150, 882) << 40;
+        QTest::newRow("between the two sizes") << "haus.png" << encoded(quarters(QSize(500, 400)), "png")
+                                               << QSize(321, 256) << QSize(500, 400) << 40;
         QTest::newRow("SVG") << "haus.svg"
                              << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='60' height='40'>"
                                            "<rect width='30' height='20' fill='#dc1e1e'/><rect x='30' width='30' height='20' fill='#1ea028'/>"
                                            "<rect y='20' width='30' height='20' fill='#1e28c8'/><rect x='30' y='20' width='30' height='20' fill='#f0dc28'/></svg>")
-                             << QSize(60, 40) << 0;
+                             << QSize(60, 40) << QSize(60, 40) << 0;
     }
     void comesBackAsItWas()
     {
-        const auto [file, data, stored, tolerance] = testing::fetch<QString, QByteArray, QSize, int>("file", "data", "stored", "tolerance");
+        const auto [file, data, shown, pixels, tolerance] =
+            testing::fetch<QString, QByteArray, QSize, QSize, int>("file", "data", "shown", "pixels", "tolerance");
         testing::TaskFolder target;
         testing::MessageScript messages;
         const Result result = importInto(target, file, data, messages);
@@ -102,17 +108,19 @@ private slots:
         QCOMPARE(result.fileName, QString("HAUS.WMF"));
         QCOMPARE(target.files(), QStringList{"HAUS.WMF"});
         const QByteArray wmf = target.read("HAUS.WMF");
-        // One bitmap stretched over a placeable frame of the stored size.
+        // One bitmap stretched over a placeable frame of the shown size.
         wmf::Metafile mf;
         QVERIFY(mf.load(wmf));
-        QCOMPARE(mf.naturalSize(), stored);
-        int blits = 0;
-        for (const wmf::Record &r : mf.parsed()->records)
-            blits += r.function == 0x0B41; // META_DIBSTRETCHBLT
-        QCOMPARE(blits, 1);
+        QCOMPARE(mf.naturalSize(), shown);
+        QList<QSize> bitmaps;
+        for (const wmf::Record &r : mf.parsed()->records) {
+            if (r.function == 0x0B41) // META_DIBSTRETCHBLT: its source is the whole bitmap
+                bitmaps.append(QSize(r.i16(3), r.i16(2)));
+        }
+        QCOMPARE(bitmaps, QList<QSize>{pixels});
         const QImage back = wmftest::render(wmf);
         // Only the seams of the quarters may blur (JPEG, scaling).
-        QVERIFY(wmftest::differing(back, quarters(stored), tolerance) < 0.03);
+        QVERIFY(wmftest::differing(back, quarters(shown), tolerance) < 0.03);
         QVERIFY(messages.shown().isEmpty());
     }
 
