@@ -180,6 +180,9 @@ void Form3::buildWorkArea()
     Bild3->setObjectName(QStringLiteral("Bild3"));
     ui::placeTwips(Bild3, 2280, 1095, 3135, 4320);
     ui::setColors(Bild3, ui::colors::lightBlue);
+    // The preview is smaller than the trainer's picture box: it shows a
+    // picture made for that box whole, scaled down.
+    Bild3->setShrinkToFit(true);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));

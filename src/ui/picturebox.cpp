@@ -51,6 +51,13 @@ void PictureBox::setIcon(const QIcon &icon)
     update();
 }
 
+void PictureBox::setShrinkToFit(bool shrink)
+{
+    m_shrinkToFit = shrink;
+    m_shown = QImage();
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -68,7 +75,10 @@ void PictureBox::paintEvent(QPaintEvent *)
     // The painter's scale is the screen's pixel ratio, also when the box is
     // rendered into an image of another ratio.
     const qreal dpr = painter.deviceTransform().m11();
-    const QSize shown = m_picture.size().boundedTo(size());
+    const QSize natural = m_picture.size();
+    const bool shrink = m_shrinkToFit && !natural.isEmpty()
+                        && (natural.width() > width() || natural.height() > height());
+    const QSize shown = shrink ? natural.scaled(size(), Qt::KeepAspectRatio) : natural.boundedTo(size());
     const QColor background = palette().color(backgroundRole());
     if (shown.isEmpty())
         return;
@@ -80,6 +90,8 @@ void PictureBox::paintEvent(QPaintEvent *)
         m_shownSize = shown;
         m_shownBackground = background;
         QPainter onImage(&m_shown);
+        if (shrink)
+            onImage.scale(double(shown.width()) / natural.width(), double(shown.height()) / natural.height());
         m_picture.draw(onImage);
     }
     painter.drawImage(QPointF(0, 0), m_shown);

@@ -27,6 +27,9 @@ public:
 
     // A toolbar icon, drawn 32 x 32 at the top left, sharp at the screen's pixel ratio.
     void setIcon(const QIcon &icon);
+    // A picture larger than the box is shown scaled down to fit it, whole,
+    // rather than cut off; smaller ones stay at their own size.
+    void setShrinkToFit(bool shrink);
 
 signals:
     void clicked();
@@ -40,6 +43,7 @@ private:
     ClickTracker m_click;
     Picture m_picture;
     QIcon m_icon;
+    bool m_shrinkToFit = false;
     // The picture as shown, played once: repaints only copy it.
     QImage m_shown;
     QSize m_shownSize;

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QUrl>
@@ -295,8 +296,10 @@ private slots:
             asked.append(label);
             return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
         });
-        QImage photo(50, 40, QImage::Format_RGB32);
+        // A photo larger than both picture boxes, red along its right edge.
+        QImage photo(800, 600, QImage::Format_RGB32);
         photo.fill(QColor(10, 200, 30));
+        QPainter(&photo).fillRect(740, 0, 60, 600, QColor(230, 20, 20));
         auto *files = w.control<QListWidget>("Datei1");
         if (paste) {
             QGuiApplication::clipboard()->setImage(photo);
@@ -326,8 +329,13 @@ private slots:
         if (stored) { // selected with its preview, ready for "Neue Eingabe"
             QCOMPARE(files->currentItem()->text(), QString("HUND.WMF"));
             QCOMPARE(w.selectedFiles(), QList<int>{files->currentRow()});
+            // Its natural size fits the trainer's picture box; the smaller
+            // preview shows it whole, its right edge too.
+            QString error;
+            QCOMPARE(ui::Picture::load(w.folder.filePath("HUND.WMF"), &error).size(), QSize(321, 240));
             const QImage preview = w.control<ui::PictureBox>("Bild3")->grab().toImage();
-            QVERIFY(preview.pixelColor(preview.rect().center()).green() > 150);
+            QVERIFY(preview.pixelColor(preview.width() / 2, 20).green() > 150);
+            QVERIFY(preview.pixelColor(preview.width() - 3, 20).red() > 150);
         }
         QVERIFY(w.messages.shown().isEmpty());
     }
