@@ -163,6 +163,7 @@ void ListEditor::SaveStep()
                kFileError);
         return;
     }
+    ++m_saves;
     inform(QStringLiteral("Liste wurde gespeichert!\r"), QStringLiteral("Liste speichern"));
 }
 

@@ -60,6 +60,9 @@ public:
     const EditorList &list() const { return m_list; }
     // Counts the changes of the list's lines, so a view knows when to read them again.
     int listRevision() const { return m_revision; }
+    // Counts the times the list was written to its file, so that the trainer
+    // knows when to read it again.
+    int saveCount() const { return m_saves; }
     // The answer under the preview, in display form.
     const QString &previewText() const { return m_previewText; }
     // The text entry with its heading, and the "Eingabe" button: at first
@@ -78,6 +81,7 @@ private:
     QDir m_folder;
     EditorList m_list;
     int m_revision = 0;
+    int m_saves = 0;
     QStringList m_files;
     int m_selectedFile = -1;
     // The file the preview shows, empty when it shows nothing.

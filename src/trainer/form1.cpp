@@ -223,7 +223,15 @@ void Form1::Bild10_Click() { run(&Trainer::lastTask); }
 void Form1::Bild5_Click() { run(&Trainer::reveal); }
 void Form1::Bild6_Click() { run(&Trainer::toggleModePanel); }
 void Form1::Bild7_Click() { run(&Trainer::quit); }
-void Form1::activated() { run(&Trainer::showModeNotice); }
+void Form1::activated()
+{
+    // Back from the editor after it saved the list: the list as saved.
+    if (m_editor && m_editor->editor().saveCount() != m_editorSaves) {
+        m_editorSaves = m_editor->editor().saveCount();
+        m_trainer.reloadList();
+    }
+    run(&Trainer::showModeNotice);
+}
 
 void Form1::chooseMode(int mode)
 {

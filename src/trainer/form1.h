@@ -91,6 +91,7 @@ private:
     int m_spokenTask = 0, m_spokenMode = 0; // what was shown when speaking began
 
     std::unique_ptr<editor::Form3> m_editor;  // created at its first opening, then kept
+    int m_editorSaves = 0;                    // the editor's saves the trainer has read
     std::unique_ptr<help::Form2> m_keyWindow;   // likewise, shown without an owner
     std::unique_ptr<help::VAZIDEZA> m_aboutWindow;
     ui::AfterDoubleClickTime m_opening;

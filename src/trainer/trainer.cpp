@@ -86,6 +86,19 @@ bool Trainer::switchFolder(const QDir &folder)
     return true;
 }
 
+void Trainer::reloadList()
+{
+    tasklist::LoadResult loaded = tasklist::loadTaskList(tasklist::taskListFile(m_folder));
+    if (!loaded.ok)
+        return;
+    takeTaskList(std::move(loaded));
+    if (m_modul.CurrentTask < 1 || m_modul.CurrentTask > m_modul.TaskCount)
+        m_modul.CurrentTask = 1;
+    // The answer shown may have been changed too.
+    emptyAnswerDisplay();
+    ShowTask();
+}
+
 void Trainer::ShowTask()
 {
     auto &task = m_modul.CurrentTask;

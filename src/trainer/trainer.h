@@ -41,6 +41,10 @@ public:
     // start-up and with the mode notice. A folder without a readable list is
     // reported and changes nothing.
     bool switchFolder(const QDir &folder);
+    // After the editor saved the list: it is read again. The task shown
+    // stays (task 1 when the list no longer reaches it), so does the mode,
+    // and random draws start anew. An unreadable list changes nothing.
+    void reloadList();
 
     void firstTask();     // "Erste Aufgabe"
     void previousTask();  // "Vorherige Aufgabe", Left

@@ -249,6 +249,42 @@ private slots:
         QTRY_COMPARE(testing::control(QApplication::activeWindow(), "Datei1")->property("count").toInt(), 1);
     }
 
+    // Back from the editor, the trainer shows the list as the editor saved
+    // it: the task shown stays while the list reaches it, the mode stays,
+    // random draws start anew. A list not saved changes nothing.
+    void savedListReadAgain_data()
+    {
+        // drawn: the task drawn at random; answers: to the editor's delete and save questions
+        testing::columns<double, app::Answer, QString>("drawn", "save", "counter");
+        QTest::newRow("saved, the task still there") << 0.5 << app::Answer::Yes << " Aufgabe 2 / 2";
+        QTest::newRow("saved, the task gone") << 0.9 << app::Answer::Yes << " Aufgabe 1 / 2";
+        QTest::newRow("not saved") << 0.9 << app::Answer::No << " Aufgabe 3 / 3";
+    }
+    void savedListReadAgain()
+    {
+        const auto [drawn, save, counter] = testing::fetch<double, app::Answer, QString>("drawn", "save", "counter");
+        Window w(3);
+        w.open();
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Option1"));
+        w.randoms = {drawn};
+        testing::clickOn(w.control("Bild3"));
+        w.messages.answer({app::Answer::Yes, save});
+        // In the editor, the first picture's task is deleted; then it closes.
+        testing::clickOn(w.control("Bild13"));
+        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form3");
+        QWidget *editor = QApplication::activeWindow();
+        QTRY_COMPARE(testing::control(editor, "Datei1")->property("count").toInt(), 3);
+        testing::clickOn(testing::control(editor, "Bild7"));
+        w.messages.clear();
+        testing::clickOn(testing::control(editor, "Bild1"));
+        QTRY_COMPARE(w.messages.titles(), QStringList{"Revaze"}); // the mode notice, back in the trainer
+        QCOMPARE(w.caption("Label1"), counter);
+        QCOMPARE(w.form.trainer().modul().CurrentMode, int(app::WorkMode));
+        QCOMPARE(w.caption("Bezeichnung1"), QString());
+        QCOMPARE(w.drawn(), save == app::Answer::Yes ? 0 : 1);
+    }
+
     void noticeOnActivationFromAnotherWindowOnly()
     {
         Window w(2);
