@@ -1,4 +1,5 @@
 #include "desktopstart.h"
+#include "rememberedfolder.h"
 
 #include "tasklist/foldernames.h"
 #include "ui/folderdialog.h"
@@ -46,8 +47,11 @@ QString samplesFolder()
     return QString();
 }
 
-QString findTaskFolderForDesktopStart(const QString &start, const QString &samples, const QString &documents)
+QString findTaskFolderForDesktopStart(const QString &start, const QString &samples, const QString &documents,
+                                      const QString &remembered)
 {
+    if (!remembered.isEmpty() && hasTaskList(remembered))
+        return remembered;
     if (hasTaskList(start))
         return start;
     const QString own = QDir(documents).filePath(QStringLiteral("Revaze-Aufgaben"));
@@ -71,8 +75,10 @@ QString findTaskFolderForDesktopStart(const QString &start, const QString &sampl
         const QString folder = ui::chooseFolder(QStringLiteral("Revaze: Ordner mit Aufgaben wählen"), shown);
         if (folder.isEmpty())
             return QString();
-        if (hasTaskList(folder))
+        if (hasTaskList(folder)) {
+            rememberTaskFolder(folder);
             return folder;
+        }
         ui::inform(QStringLiteral("In diesem Ordner gibt es keine Aufgabenliste 'REVAZE.INI':\r")
                        + QDir::toNativeSeparators(folder) + QStringLiteral("\r\r"),
                    QStringLiteral("Revaze"));

@@ -12,10 +12,12 @@ namespace app {
 // not installed; empty when neither exists.
 QString samplesFolder();
 
-// A folder that holds a task list: `start` itself if it has one, else the
-// child's folder in the documents, a fresh copy of the samples there, or a
-// folder the user picks. Empty when the user declined every offer; the
-// program then ends.
-QString findTaskFolderForDesktopStart(const QString &start, const QString &samples, const QString &documents);
+// A folder that holds a task list: the one the user chose last (`remembered`)
+// if it still has one, else `start` itself if it has one, else the child's
+// folder in the documents, a fresh copy of the samples there, or a folder the
+// user picks, which is remembered. Empty when the user declined every offer;
+// the program then ends.
+QString findTaskFolderForDesktopStart(const QString &start, const QString &samples, const QString &documents,
+                                      const QString &remembered = QString());
 
 } // namespace app

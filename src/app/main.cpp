@@ -1,6 +1,7 @@
 // Revaze: a picture, a word to find, and three ways to practise it.
 #include "app/commandline.h"
 #include "app/desktopstart.h"
+#include "app/rememberedfolder.h"
 #include "app/withoutwindow.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
@@ -28,11 +29,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("revaze"));
     QApplication::setApplicationVersion(QStringLiteral(REVAZE_VERSION));
     app.installGermanTranslation();
-    // The task folder: the one named, or the folder the program starts in.
+    // The task folder: the one named, or the folder the program starts in;
+    // from the desktop menu, the one chosen last.
     QString folder = command.folder.isEmpty() ? QDir::currentPath() : command.folder;
     if (command.fromMenu) {
         folder = app::findTaskFolderForDesktopStart(folder, app::samplesFolder(),
-                                                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+                                                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                                    app::rememberedTaskFolder());
         if (folder.isEmpty())
             return 0;
     }

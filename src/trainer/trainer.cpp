@@ -1,5 +1,6 @@
 #include "trainer.h"
 
+#include "app/rememberedfolder.h"
 #include "app/textmarks.h"
 #include "tasklist/foldernames.h"
 
@@ -74,6 +75,8 @@ bool Trainer::switchFolder(const QDir &folder)
         return false;
     }
     m_folder = folder;
+    // The next start from the desktop menu opens it again.
+    app::rememberTaskFolder(folder.absolutePath());
     takeTaskList(std::move(loaded));
     // As at start-up: learning mode, panels in their places, task 1, notice.
     m_modul.CurrentMode = app::LearningMode;

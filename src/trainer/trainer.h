@@ -38,8 +38,9 @@ public:
     // program is ending.
     bool load(const QDir &folder);
     // "Benutzerwahl": the list of another folder, started afresh as at
-    // start-up and with the mode notice. A folder without a readable list is
-    // reported and changes nothing.
+    // start-up and with the mode notice, and remembered for the next start
+    // from the desktop menu. A folder without a readable list is reported
+    // and changes nothing.
     bool switchFolder(const QDir &folder);
     // After the editor saved the list: it is read again. The task shown
     // stays (task 1 when the list no longer reaches it), so does the mode,

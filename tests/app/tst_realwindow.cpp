@@ -134,6 +134,41 @@ private slots:
         program.waitForFinished();
     }
 
+    // The folder a parent chose with "Benutzerwahl" is the one the next start
+    // from the desktop menu opens. The chosen list names a missing picture,
+    // so its start shows itself by the load error.
+    void chosenFolderOpensFromTheMenu()
+    {
+        testing::TaskFolder folder, chosen, home;
+        chosen.write("REVAZE.INI", "FEHLT.WMF\r\nFehlt\r\n");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        startIn(folder, 1, program);
+        QVERIFY(waitForActive("Revaze"));
+        key("Return");
+        QVERIFY(waitForActive("O n d r e l"));
+        const QString main = run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
+        run({"mousemove", "--window", main, "472", "24", "click", "1"});
+        QVERIFY(waitForActive("Revaze: Ordner mit Aufgaben wählen"));
+        QTest::qWait(500); // the dialog puts the focus into its name field
+        run({"type", "--delay", "20", chosen.path()});
+        key("Return");
+        QVERIFY(waitForActive("Ladefehler"));
+        program.kill();
+        program.waitForFinished();
+
+        QProcess fromMenu;
+        fromMenu.setProcessEnvironment(env);
+        fromMenu.setWorkingDirectory(home.path());
+        fromMenu.start(qEnvironmentVariable("REVAZE_BINARY"), {"--aus-dem-menue"});
+        QVERIFY(waitForActive("Ladefehler"));
+        fromMenu.kill();
+        fromMenu.waitForFinished();
+    }
+
     void endsWithoutTaskList()
     {
         testing::TaskFolder folder;
