@@ -1,5 +1,7 @@
 #include "click.h"
 
+#include "messagebox.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
@@ -27,7 +29,11 @@ bool ClickTracker::isClick(const QMouseEvent *release, const QWidget *control)
 AfterDoubleClickTime::AfterDoubleClickTime()
 {
     m_timer.setSingleShot(true);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { std::exchange(m_waiting, nullptr)(); });
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        const std::function<void()> action = std::exchange(m_waiting, nullptr);
+        if (messagesShown() == m_messagesBefore)
+            action();
+    });
 }
 
 void AfterDoubleClickTime::run(std::function<void()> action)
@@ -35,6 +41,7 @@ void AfterDoubleClickTime::run(std::function<void()> action)
     if (m_timer.isActive())
         return;
     m_waiting = std::move(action);
+    m_messagesBefore = messagesShown();
     m_timer.start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 

@@ -28,6 +28,8 @@ private:
 // double click has passed. The second click of a double click then still
 // reaches the button, which swallows it, rather than the new window, or the
 // frame the window manager puts around it, where it would minimise or close it.
+// A message box that comes up meanwhile drops the waiting action, so that no
+// window opens under a question.
 class AfterDoubleClickTime {
 public:
     AfterDoubleClickTime();
@@ -37,6 +39,7 @@ public:
 private:
     QTimer m_timer;
     std::function<void()> m_waiting;
+    int m_messagesBefore = 0;
 };
 
 } // namespace ui

@@ -13,7 +13,13 @@ MessageHook &hook()
     static MessageHook h;
     return h;
 }
+int g_shown = 0;
 } // namespace
+
+int messagesShown()
+{
+    return g_shown;
+}
 
 void setMessageHook(MessageHook h)
 {
@@ -22,6 +28,7 @@ void setMessageHook(MessageHook h)
 
 Answer showMessage(const Message &message, QWidget *parent)
 {
+    ++g_shown;
     if (hook())
         return hook()(message);
 

@@ -26,6 +26,9 @@ Answer showMessage(const Message &message, QWidget *parent = nullptr);
 Answer inform(const QString &text, const QString &title, QWidget *parent = nullptr);
 Answer askStop(const QString &text, const QString &title, QWidget *parent = nullptr);
 
+// How many boxes have come up so far, answered by a hook or not.
+int messagesShown();
+
 using MessageHook = std::function<Answer(const Message &)>;
 // While a hook is set, boxes are not shown; the hook answers them.
 void setMessageHook(MessageHook hook);

@@ -12,6 +12,7 @@
 #include "ui/units.h"
 
 #include <QRadioButton>
+#include <QStyleHints>
 #include <QtTest>
 
 #include <deque>
@@ -283,6 +284,19 @@ private slots:
         QCOMPARE(w.form.trainer().modul().CurrentMode, int(app::WorkMode));
         QCOMPARE(w.caption("Bezeichnung1"), QString());
         QCOMPARE(w.drawn(), save == app::Answer::Yes ? 0 : 1);
+    }
+
+    // A box that comes up while a window waits to open drops it: the editor
+    // does not open under the quit question.
+    void boxDropsAWaitingWindow()
+    {
+        Window w(1);
+        w.open();
+        testing::clickOn(w.control("Bild13"));
+        testing::clickOn(w.control("Bild7")); // within the double-click time; Nein
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 200);
+        QCOMPARE(w.messages.titles(), QStringList{"Ridoziruvirer"});
+        QCOMPARE(QApplication::activeWindow(), &w.form);
     }
 
     void noticeOnActivationFromAnotherWindowOnly()
