@@ -41,7 +41,8 @@ int runWithoutWindow(const CommandLine &command, int &argc, char **argv)
     QGuiApplication gui(argc, argv);
     const QDir folder(command.folder.isEmpty() ? QDir::currentPath() : command.folder);
     if (command.action == CommandLine::Worksheet) {
-        const worksheet::Result written = worksheet::writePdf(command.outputFile, folder);
+        const worksheet::Result written =
+            worksheet::writePdf(command.outputFile, folder, {command.lineatur, command.title});
         if (!written.ok)
             printError(written.message);
         return written.ok ? 0 : 1;

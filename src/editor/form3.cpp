@@ -10,7 +10,7 @@
 #include "ui/messagebox.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
-#include "worksheet/worksheet.h"
+#include "worksheet/printing.h"
 
 #include <QAbstractListModel>
 #include <QClipboard>
@@ -23,11 +23,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QSignalBlocker>
 #include <QTextDocument>
 
@@ -384,33 +381,8 @@ void Form3::Bild5_Click()
 
 void Form3::Bild8_Click()
 {
-    const auto tell = [this](const QString &text) {
-        ui::showMessage(app::information(text + QChar('\r'), QStringLiteral("Arbeitsblatt drucken")), this);
-    };
-    tasklist::TaskList tasks;
-    if (const worksheet::Result read = worksheet::readTasks(m_editor.folder(), &tasks); !read.ok) {
-        tell(read.message);
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    worksheet::preparePages(printer);
-    printer.setDocName(QStringLiteral("Arbeitsblatt"));
-    // Printed to a file, the worksheet goes beside the list, or where the
-    // user keeps documents when that folder is read-only.
-    const QString folder = QFileInfo(m_editor.folder().path()).isWritable()
-                               ? m_editor.folder().path()
-                               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("Arbeitsblatt.pdf")));
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("Druckdialog"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (const worksheet::Result printed = worksheet::paint(printer, tasks, m_editor.folder()); !printed.ok) {
-        if (printer.outputFormat() == QPrinter::PdfFormat)
-            tell(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(printer.outputFileName()));
-        else
-            tell(printed.message);
-    }
+    if (const worksheet::Result printed = worksheet::printWithDialog(m_editor.folder(), m_printOptions, this); !printed.ok)
+        ui::showMessage(app::information(printed.message + QChar('\r'), QStringLiteral("Arbeitsblatt drucken")), this);
 }
 
 void Form3::Datei1_Drop(const QStringList &paths)

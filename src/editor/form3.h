@@ -8,6 +8,7 @@
 #include "editor/listeditor.h"
 #include "pictureimport/pictureimport.h"
 #include "ui/window.h"
+#include "worksheet/worksheetlayout.h"
 
 #include <QPointer>
 
@@ -76,6 +77,7 @@ private:
     QPointer<QWidget> m_mainWindow;
     bool m_loaded = false;
     int m_shownRevision = -1;
+    worksheet::Options m_printOptions;  // the print dialog's last choices
 
     ui::Label *Label4 = nullptr;
     ui::Label *Bezeichnung1 = nullptr;

@@ -24,8 +24,8 @@ const QString kFontFamily = QStringLiteral("Liberation Sans");
 // Draws pages in millimetres on a device that counts in its own dots.
 class PagePainter {
 public:
-    PagePainter(QPainter &painter, const tasklist::TaskList &tasks, const QDir &folder)
-        : m_p(painter), m_tasks(tasks), m_folder(folder),
+    PagePainter(QPainter &painter, const tasklist::TaskList &tasks, const QDir &folder, const Options &options)
+        : m_p(painter), m_tasks(tasks), m_folder(folder), m_options(options),
           m_dotsPerMm(painter.device()->logicalDpiX() / 25.4), m_probe(probeFont(), painter.device())
     {
     }
@@ -33,12 +33,12 @@ public:
     void page(const Layout &layout, int page)
     {
         header(layout.isSolutionPage(page));
-        footer(page + 1, layout.pageCount());
+        footer(layout.numberInPart(page), layout.taskPages());
         const qsizetype first = layout.firstTask(page);
         for (int slot = 0; slot < layout.tasksOn(page); ++slot) {
             const qsizetype task = first + slot;
             const QStringList lines = answerLines(m_tasks.answers.at(task));
-            const Cell cell = Layout::cell(slot, int(lines.size()));
+            const Cell cell = Layout::cell(slot, int(lines.size()), m_options.lineatur);
             picture(m_tasks.pictures.at(task), cell.picture);
             ruling(cell, layout.isSolutionPage(page) ? lines : QStringList());
         }
@@ -66,16 +66,22 @@ private:
         return f;
     }
 
+    // Name and date on the left; on the right "Lösungen", or on the task
+    // pages the title, cut short where it would reach the name.
     void header(bool solutions)
     {
         const QRectF area = dots(Layout::headerArea());
         m_p.setPen(Qt::black);
         m_p.setFont(font(12));
-        m_p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, kHeader);
-        if (solutions) {
-            m_p.setFont(font(14, true));
-            m_p.drawText(area, Qt::AlignRight | Qt::AlignVCenter, kSolutions);
-        }
+        QRectF used;
+        m_p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, kHeader, &used);
+        const QString heading = solutions ? kSolutions : m_options.title.simplified();
+        if (heading.isEmpty())
+            return;
+        m_p.setFont(font(14, true));
+        const double room = area.right() - used.right() - dots(8);
+        m_p.drawText(area, Qt::AlignRight | Qt::AlignVCenter,
+                     QFontMetricsF(m_p.font(), m_p.device()).elidedText(heading, Qt::ElideRight, room));
     }
 
     void footer(int number, int count)
@@ -154,6 +160,7 @@ private:
     QPainter &m_p;
     const tasklist::TaskList &m_tasks;
     const QDir &m_folder;
+    const Options &m_options;
     const double m_dotsPerMm;
     // The answers' font measured once at a large size, then scaled to each line.
     static constexpr int kProbePixels = 1000;
@@ -169,14 +176,14 @@ void preparePages(QPagedPaintDevice &device)
                                      QPageLayout::Millimeter));
 }
 
-Result paint(QPagedPaintDevice &device, const tasklist::TaskList &tasks, const QDir &folder)
+Result paint(QPagedPaintDevice &device, const tasklist::TaskList &tasks, const QDir &folder, const Options &options)
 {
     const Result failed{false, QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.")};
     QPainter painter;
     if (!painter.begin(&device))
         return failed;
     const Layout layout(tasks.count());
-    PagePainter pages(painter, tasks, folder);
+    PagePainter pages(painter, tasks, folder, options);
     for (int page = 0; page < layout.pageCount(); ++page) {
         if (page > 0 && !device.newPage())
             return failed;
@@ -197,7 +204,7 @@ Result readTasks(const QDir &folder, tasklist::TaskList *tasks)
     return {true, QString()};
 }
 
-Result writePdf(const QString &pdfFile, const QDir &folder)
+Result writePdf(const QString &pdfFile, const QDir &folder, const Options &options)
 {
     tasklist::TaskList tasks;
     if (Result read = readTasks(folder, &tasks); !read.ok)
@@ -215,7 +222,7 @@ Result writePdf(const QString &pdfFile, const QDir &folder)
         pdf.setCreator(QStringLiteral("Revaze"));
         pdf.setTitle(QStringLiteral("Arbeitsblatt"));
         preparePages(pdf);
-        if (Result painted = paint(pdf, tasks, folder); !painted.ok) {
+        if (Result painted = paint(pdf, tasks, folder, options); !painted.ok) {
             out.cancel();
             return failed(painted.message);
         }

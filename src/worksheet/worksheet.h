@@ -5,6 +5,7 @@
 // file, so the length of the list costs time but no memory.
 
 #include "tasklist/taskfile.h"
+#include "worksheet/worksheetlayout.h"
 
 #include <QDir>
 #include <QString>
@@ -22,13 +23,14 @@ struct Result {
 void preparePages(QPagedPaintDevice &device);
 
 // Draws every page of the worksheet; the device is prepared already.
-Result paint(QPagedPaintDevice &device, const tasklist::TaskList &tasks, const QDir &folder);
+Result paint(QPagedPaintDevice &device, const tasklist::TaskList &tasks, const QDir &folder,
+             const Options &options = Options());
 
 // Reads the folder's task list (German message when it cannot be read or is empty).
 Result readTasks(const QDir &folder, tasklist::TaskList *tasks);
 
 // The worksheet of the folder's task list as a PDF file. The file appears
 // only when it is complete: a failure leaves any old file as it was.
-Result writePdf(const QString &pdfFile, const QDir &folder);
+Result writePdf(const QString &pdfFile, const QDir &folder, const Options &options = Options());
 
 } // namespace worksheet

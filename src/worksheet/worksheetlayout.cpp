@@ -12,14 +12,19 @@ constexpr double kFooterTop = 280, kFooterHeight = 8;
 constexpr double kCellsTop = 28, kCellsBottom = 274;
 constexpr double kColumnGap = 10, kRowGap = 6;
 constexpr double kPadding = 2;            // inside a cell
-constexpr double kLineGap = 4;            // between the ruling lines, as in first-year exercise books
-constexpr double kRulingShare = 0.5;      // of a cell the ruling may take before it is drawn closer
+constexpr double kRulingShare = 0.6;      // of a cell the ruling may take before it is drawn closer
+constexpr double kBandsBetweenLines = 2;  // the clear gap between two written lines
 
 } // namespace
 
 QStringList answerLines(const QString &answer)
 {
     return answer.split(QLatin1Char('@'));
+}
+
+double rulingBand(int lineatur)
+{
+    return lineatur == 2 ? 4.0 : 5.0;
 }
 
 Layout::Layout(qsizetype taskCount)
@@ -58,21 +63,21 @@ QRectF Layout::cellArea(int slot)
     return {kMargin + column * (width + kColumnGap), kCellsTop + row * (height + kRowGap), width, height};
 }
 
-Cell Layout::cell(int slot, int answerLineCount)
+Cell Layout::cell(int slot, int answerLineCount, int lineatur)
 {
     const QRectF inner = cellArea(slot).adjusted(kPadding, kPadding, -kPadding, -kPadding);
     const int n = std::max(1, answerLineCount);
-    // Each written line is three gaps high, with one gap between lines.
-    const double units = 3.0 * n + (n - 1);
-    const double gap = std::min(kLineGap, kRulingShare * inner.height() / units);
+    // Each written line is three bands high, with a wider gap between lines.
+    const double units = 3.0 * n + kBandsBetweenLines * (n - 1);
+    const double band = std::min(rulingBand(lineatur), kRulingShare * inner.height() / units);
     Cell cell;
     cell.left = inner.left();
     cell.right = inner.right();
-    double y = inner.bottom() - units * gap;
-    cell.picture = QRectF(inner.left(), inner.top(), inner.width(), std::max(0.0, y - gap - inner.top()));
+    double y = inner.bottom() - units * band;
+    cell.picture = QRectF(inner.left(), inner.top(), inner.width(), std::max(0.0, y - band - inner.top()));
     for (int i = 0; i < n; ++i) {
-        cell.lines.append({y, y + gap, y + 2 * gap, y + 3 * gap});
-        y += 4 * gap;
+        cell.lines.append({y, y + band, y + 2 * band, y + 3 * band});
+        y += (3 + kBandsBetweenLines) * band;
     }
     return cell;
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace worksheet {
 
 // One written line of German school ruling: four lines, the two middle
@@ -26,6 +28,18 @@ struct Cell {
 // The lines of an answer as written: "@" breaks the line.
 QStringList answerLines(const QString &answer);
 
+// What the teacher chooses for a worksheet.
+struct Options {
+    // The ruling of German exercise books for the first school year (1) or
+    // the second (2).
+    int lineatur = 1;
+    QString title;  // printed at the top of the task pages; none when empty
+};
+
+// The distance between the four lines of one written line, in millimetres:
+// 5 mm in the first school year's exercise books, 4 mm in the second's.
+double rulingBand(int lineatur);
+
 class Layout {
 public:
     static constexpr int kColumns = 2, kRows = 3, kCellsPerPage = kColumns * kRows;
@@ -37,6 +51,9 @@ public:
     int pageCount() const { return 2 * m_taskPages; }
     // Pages count from 0; the solution pages follow the task pages.
     bool isSolutionPage(int page) const { return page >= m_taskPages; }
+    // The page's number among the task pages or among the solution pages,
+    // from 1: a teacher prints the task pages alone.
+    int numberInPart(int page) const { return page % std::max(1, m_taskPages) + 1; }
     // The tasks on a page: first index and how many (the last page may hold fewer).
     qsizetype firstTask(int page) const;
     int tasksOn(int page) const;
@@ -44,8 +61,11 @@ public:
     static QRectF headerArea();
     static QRectF footerArea();
     static QRectF cellArea(int slot); // slot 0..5, row by row
-    // The picture and the ruling inside a cell, for an answer of that many lines.
-    static Cell cell(int slot, int answerLineCount);
+    // The picture and the ruling inside a cell, for an answer of that many
+    // lines. Two written lines stand two bands apart, so that the child sees
+    // where one ends; a ruling that would take more than its share of the
+    // cell is drawn closer.
+    static Cell cell(int slot, int answerLineCount, int lineatur = 1);
 
 private:
     qsizetype m_tasks;

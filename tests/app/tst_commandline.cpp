@@ -106,6 +106,10 @@ private slots:
         QTest::newRow("worksheet, no such folder") << QStringList{"--arbeitsblatt", "PDF", "/gibt/es/nicht"} << 1
                                                    << "/gibt/es/nicht";
         QTest::newRow("worksheet, too many arguments") << QStringList{"--arbeitsblatt", "PDF", "/", "/"} << 2 << "Aufruf";
+        QTest::newRow("worksheet, second year, a title")
+            << QStringList{"--arbeitsblatt", "PDF", samples, "--lineatur", "2", "--titel", "Tiere im Wald"} << 0 << "";
+        QTest::newRow("worksheet, no third year") << QStringList{"--arbeitsblatt", "PDF", samples, "--lineatur", "3"} << 2
+                                                  << "--lineatur";
     }
     void withoutDisplay()
     {

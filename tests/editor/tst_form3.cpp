@@ -9,12 +9,14 @@
 #include "ui/picturebox.h"
 
 #include <QClipboard>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QUrl>
 #include <QRegularExpression>
 #include <QTimer>
@@ -257,6 +259,8 @@ private slots:
                 ++dialogs;
                 if (pathTaken)
                     QVERIFY(w.folder.dir().mkdir("Arbeitsblatt.pdf"));
+                // The worksheet's own tab: a title for the task pages.
+                testing::control<QLineEdit>(dialog, "Ueberschrift")->setText("Tiere im Wald");
                 accept ? dialog->accept() : dialog->reject();
             }
         };
@@ -273,8 +277,14 @@ private slots:
         QCOMPARE(w.messages.texts().join("").contains("Arbeitsblatt.pdf“ kann nicht geschrieben werden"), pathTaken);
         QFile pdf(w.folder.filePath("Arbeitsblatt.pdf"));
         QCOMPARE(pdf.open(QIODevice::ReadOnly), accept && listThere && !pathTaken);
-        if (pdf.isOpen()) // two tasks: one page of tasks, one of solutions
-            QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")), 2);
+        if (pdf.isOpen()) { // two tasks: one page of tasks, one of solutions, the title on the first
+            QProcess text;
+            text.start("pdftotext", {pdf.fileName(), "-"});
+            QVERIFY(text.waitForFinished(60000));
+            const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+            QCOMPARE(pages.size(), 2);
+            QVERIFY(pages.first().contains("Tiere im Wald") && !pages.last().contains("Tiere im Wald"));
+        }
     }
 
     // The family's own pictures: dropped from a file manager or pasted with

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 using worksheet::Layout;
@@ -51,35 +52,51 @@ private slots:
             lines << (k == 3 ? "FEHLT.WMF" : k % 2 ? "ROT.PNG" : "BLAU.PNG") << QStringLiteral("Wort %1").arg(k);
         lines[1] = "Der Hund@bellt";
         folder.write("REVAZE.INI", testing::cp1252(lines.join("\r\n") + "\r\n"));
-        const worksheet::Result written = worksheet::writePdf(folder.filePath("blatt.pdf"), folder.dir());
-        QVERIFY2(written.ok, qPrintable(written.message));
-        QProcess render;
-        render.start("pdftoppm", {"-r", QString::number(kDpi), "-png", folder.filePath("blatt.pdf"), folder.filePath("seite")});
-        QVERIFY2(render.waitForFinished(60000) && render.exitCode() == 0, "pdftoppm (poppler-utils) is needed");
-        for (const QString &name : QDir(folder.path()).entryList({"seite-*.png"}, QDir::Files, QDir::Name))
-            pages.append(QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32));
+        // As printed for the first school year without a title, and for the second with one.
+        for (const worksheet::Options &options : {worksheet::Options{}, worksheet::Options{2, "Tiere im Wald"}}) {
+            const QString pdf = folder.filePath(QStringLiteral("blatt%1.pdf").arg(options.lineatur));
+            const worksheet::Result written = worksheet::writePdf(pdf, folder.dir(), options);
+            QVERIFY2(written.ok, qPrintable(written.message));
+            const QString prefix = folder.filePath(QStringLiteral("seite%1").arg(options.lineatur));
+            QProcess render, text;
+            render.start("pdftoppm", {"-r", QString::number(kDpi), "-png", pdf, prefix});
+            text.start("pdftotext", {pdf, "-"});
+            QVERIFY2(render.waitForFinished(60000) && render.exitCode() == 0, "pdftoppm (poppler-utils) is needed");
+            QVERIFY(text.waitForFinished(60000) && text.exitCode() == 0);
+            QList<QImage> &images = pages[options.lineatur];
+            for (const QString &name : QDir(folder.path()).entryList({QFileInfo(prefix).fileName() + "-*.png"}, QDir::Files, QDir::Name))
+                images.append(QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32));
+            texts[options.lineatur] = QString::fromUtf8(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        }
     }
 
-    void tenTasksMakeFourPages() { QCOMPARE(pages.size(), 4); }
+    void tenTasksMakeFourPages()
+    {
+        QCOMPARE(pages[1].size(), 4);
+        QCOMPARE(pages[2].size(), 4);
+    }
 
     void cells_data()
     {
         // picture: invalid for the missing picture's frame
-        testing::columns<int, int, int, QColor>("page", "slot", "lines", "picture");
+        testing::columns<int, int, int, int, QColor>("lineatur", "page", "slot", "lines", "picture");
         for (int page : {0, 2}) {
             const QByteArray kind = page ? "solutions, " : "tasks, ";
-            QTest::newRow(kind + "red, two lines") << page << 0 << 2 << QColor(Qt::red);
-            QTest::newRow(kind + "blue") << page << 1 << 1 << QColor(Qt::blue);
-            QTest::newRow(kind + "missing") << page << 2 << 1 << QColor();
-            QTest::newRow(kind + "next page") << page + 1 << 3 << 1 << QColor(Qt::blue);
+            QTest::newRow(kind + "red, two lines") << 1 << page << 0 << 2 << QColor(Qt::red);
+            QTest::newRow(kind + "blue") << 1 << page << 1 << 1 << QColor(Qt::blue);
+            QTest::newRow(kind + "missing") << 1 << page << 2 << 1 << QColor();
+            QTest::newRow(kind + "next page") << 1 << page + 1 << 3 << 1 << QColor(Qt::blue);
+            QTest::newRow(kind + "second year, two lines") << 2 << page << 0 << 2 << QColor(Qt::red);
+            QTest::newRow(kind + "second year") << 2 << page + 1 << 3 << 1 << QColor(Qt::blue);
         }
     }
     void cells()
     {
-        const auto [page, slot, lines, picture] = testing::fetch<int, int, int, QColor>("page", "slot", "lines", "picture");
-        QVERIFY(page < pages.size());
-        const QImage &img = pages.at(page);
-        const worksheet::Cell cell = Layout::cell(slot, lines);
+        const auto [lineatur, page, slot, lines, picture] =
+            testing::fetch<int, int, int, int, QColor>("lineatur", "page", "slot", "lines", "picture");
+        QVERIFY(page < pages[lineatur].size());
+        const QImage &img = pages[lineatur].at(page);
+        const worksheet::Cell cell = Layout::cell(slot, lines, lineatur);
         if (picture.isValid()) {
             const QRgb centre = img.pixel(px(cell.picture.center()));
             QVERIFY2(qAbs(qRed(centre) - picture.red()) < 40 && qAbs(qBlue(centre) - picture.blue()) < 40,
@@ -90,7 +107,7 @@ private slots:
             QVERIFY(ink(img, frame.adjusted(5, 5, -5, -5)) > 0);
         }
         QCOMPARE(cell.lines.size(), lines);
-        const bool solutions = page >= pages.size() / 2;
+        const bool solutions = page >= pages[lineatur].size() / 2;
         for (const worksheet::Ruling &r : cell.lines) {
             // The baseline runs across the cell; the writing band holds the
             // answer on the solution pages and nothing on the task pages.
@@ -100,18 +117,31 @@ private slots:
         }
     }
 
-    void headedSolutions()
+    // Task pages and solution pages are numbered each among themselves, as
+    // a teacher hands out the task pages alone; the title heads the task pages.
+    void headings_data()
     {
-        QCOMPARE(pages.size(), 4);
-        const QRectF right = Layout::headerArea().adjusted(Layout::headerArea().width() * 0.7, 0, 0, 0);
-        const QRectF left = Layout::headerArea().adjusted(0, 0, -Layout::headerArea().width() * 0.7, 0);
-        for (int page = 0; page < 4; ++page) {
-            QVERIFY(ink(pages.at(page), left) > 0); // Name and Datum on every page
-            QCOMPARE(ink(pages.at(page), right) > 0, page >= 2);
-            QVERIFY(ink(pages.at(page), Layout::footerArea()) > 0);
+        testing::columns<int, QStringList>("lineatur", "headings");
+        QTest::newRow("no title") << 1 << QStringList{"Seite 1 / 2", "Seite 2 / 2", "Lösungen Seite 1 / 2", "Lösungen Seite 2 / 2"};
+        QTest::newRow("a title") << 2 << QStringList{"Tiere im Wald Seite 1 / 2", "Tiere im Wald Seite 2 / 2",
+                                                     "Lösungen Seite 1 / 2", "Lösungen Seite 2 / 2"};
+    }
+    void headings()
+    {
+        const auto [lineatur, headings] = testing::fetch<int, QStringList>("lineatur", "headings");
+        QStringList found;
+        static const QRegularExpression heading("Tiere im Wald|Lösungen|Seite \\d+ / \\d+");
+        for (const QString &page : texts[lineatur]) {
+            QStringList onPage;
+            for (auto match = heading.globalMatch(page); match.hasNext();)
+                onPage.append(match.next().captured());
+            found.append(onPage.join(' '));
         }
+        QCOMPARE(found, headings);
+        for (int page = 0; page < 4; ++page) // Name and Datum on every page
+            QVERIFY(ink(pages[lineatur].at(page), Layout::headerArea().adjusted(0, 0, -Layout::headerArea().width() * 0.7, 0)) > 0);
         // Unused cells of the last page stay blank.
-        QCOMPARE(ink(pages.at(1), Layout::cellArea(5)), 0);
+        QCOMPARE(ink(pages[lineatur].at(1), Layout::cellArea(5)), 0);
     }
 
     void badInput()
@@ -141,7 +171,8 @@ private slots:
 
 private:
     testing::TaskFolder folder;
-    QList<QImage> pages;
+    QMap<int, QList<QImage>> pages;  // by the ruling they were printed for
+    QMap<int, QStringList> texts;
 };
 
 QTEST_MAIN(TestWorksheet)

@@ -47,33 +47,38 @@ private slots:
 
     void rulingUnderThePicture_data()
     {
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("one line") << "Der Hund";
-        QTest::newRow("two lines") << "Der Hund@bellt";
-        QTest::newRow("empty") << "";
-        QTest::newRow("empty lines count") << "@@";
-        QTest::newRow("twelve lines") << "1@2@3@4@5@6@7@8@9@10@11@12";
+        // band: the ruling's distance when the cell has room for it
+        testing::columns<QString, int, double>("answer", "lineatur", "band");
+        QTest::newRow("one line, first year") << "Der Hund" << 1 << 5.0;
+        QTest::newRow("one line, second year") << "Der Hund" << 2 << 4.0;
+        QTest::newRow("two lines") << "Der Hund@bellt" << 1 << 5.0;
+        QTest::newRow("empty") << "" << 2 << 4.0;
+        QTest::newRow("empty lines count: three drawn closer") << "@@" << 2 << 0.0;
+        QTest::newRow("twelve lines: drawn closer") << "1@2@3@4@5@6@7@8@9@10@11@12" << 1 << 0.0;
     }
     void rulingUnderThePicture()
     {
-        QFETCH(QString, answer);
+        const auto [answer, lineatur, band] = testing::fetch<QString, int, double>("answer", "lineatur", "band");
         const QStringList lines = worksheet::answerLines(answer);
         QCOMPARE(lines.size(), answer.count('@') + 1);
         QCOMPARE(lines.join('@'), answer);
         for (int slot : {0, 5}) {
             const QRectF area = Layout::cellArea(slot);
-            const worksheet::Cell cell = Layout::cell(slot, int(lines.size()));
+            const worksheet::Cell cell = Layout::cell(slot, int(lines.size()), lineatur);
             QCOMPARE(cell.lines.size(), lines.size());
             QVERIFY(area.contains(cell.picture));
             QVERIFY(cell.picture.height() > area.height() / 3); // the picture keeps room
             QVERIFY(cell.left >= area.left() && cell.right <= area.right() && cell.right - cell.left > area.width() * 0.8);
             double above = cell.picture.bottom();
             for (const worksheet::Ruling &r : cell.lines) {
-                QVERIFY(r.top > above);
-                // Four lines with equal gaps, as in first-year exercise books.
+                // Four lines with equal gaps, as in the exercise books; a
+                // clear gap of two of them between two written lines.
+                const double gap = r.base - r.middle;
+                QVERIFY(r.top > above + (above == cell.picture.bottom() ? 0 : 2 * gap - 1e-9));
                 QVERIFY(r.middle > r.top && r.base > r.middle && r.bottom > r.base);
-                QCOMPARE(r.middle - r.top, r.base - r.middle);
-                QCOMPARE(r.bottom - r.base, r.base - r.middle);
+                QCOMPARE(r.middle - r.top, gap);
+                QCOMPARE(r.bottom - r.base, gap);
+                QVERIFY(band == 0 ? gap < 5 : qFuzzyCompare(gap, band));
                 above = r.bottom;
             }
             QVERIFY(above <= area.bottom());
