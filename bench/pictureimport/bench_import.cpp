@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     photo.save(jpeg, "JPG", 90);
     std::vector<double> ms;
     for (int run = 0; run < runs; ++run) {
-        pictureimport::Importer importer(QDir(dir.path()), [](const app::Message &) { return app::Answer::Yes; });
+        pictureimport::Importer importer(QDir(dir.path()), [](const ui::Message &) { return ui::Answer::Yes; });
         QElapsedTimer timer;
         timer.start();
         if (!importer.importFile(jpeg).ok())

@@ -1,6 +1,7 @@
 #include "withoutwindow.h"
 
 #include "pictureimport/pictureimport.h"
+#include "ui/message.h"
 #include "worksheet/worksheet.h"
 
 #include <QDir>
@@ -19,17 +20,17 @@ void printError(const QString &message)
 }
 
 // A question on the terminal; without one, the answer is Nein.
-Answer askOnTerminal(const Message &message)
+ui::Answer askOnTerminal(const ui::Message &message)
 {
     if (!isatty(STDIN_FILENO))
-        return Answer::No;
+        return ui::Answer::No;
     QString text = message.text.trimmed();
     text.replace(QChar('\r'), QChar('\n'));
     std::fputs((text + QStringLiteral(" [j/N] ")).toLocal8Bit().constData(), stderr);
     char line[16] = {};
     if (!std::fgets(line, sizeof line, stdin))
-        return Answer::No;
-    return (line[0] == 'j' || line[0] == 'J') ? Answer::Yes : Answer::No;
+        return ui::Answer::No;
+    return (line[0] == 'j' || line[0] == 'J') ? ui::Answer::Yes : ui::Answer::No;
 }
 
 } // namespace

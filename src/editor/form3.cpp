@@ -97,7 +97,7 @@ Form3::Form3(QWidget *mainWindow)
                     }
                     return Bild3->loadPicture(name, m_editor.folder());
                 },
-                [this](const app::Message &message) {
+                [this](const ui::Message &message) {
                     // The box comes up over the window as the editor left it.
                     showState();
                     return ui::showMessage(message, this);
@@ -382,7 +382,7 @@ void Form3::Bild5_Click()
 void Form3::Bild8_Click()
 {
     if (const worksheet::Result printed = worksheet::printWithDialog(m_editor.folder(), m_printOptions, this); !printed.ok)
-        ui::showMessage(app::information(printed.message + QChar('\r'), QStringLiteral("Arbeitsblatt drucken")), this);
+        ui::showMessage(ui::information(printed.message + QChar('\r'), QStringLiteral("Arbeitsblatt drucken")), this);
 }
 
 void Form3::Datei1_Drop(const QStringList &paths)
@@ -416,7 +416,7 @@ void Form3::Datei1_Paste()
 
 pictureimport::Importer Form3::importer()
 {
-    return pictureimport::Importer(m_editor.folder(), [this](const app::Message &m) { return ui::showMessage(m, this); });
+    return pictureimport::Importer(m_editor.folder(), [this](const ui::Message &m) { return ui::showMessage(m, this); });
 }
 
 void Form3::showImported(const QString &storedFile, const QString &message)
@@ -425,7 +425,7 @@ void Form3::showImported(const QString &storedFile, const QString &message)
         m_editor.showNewPicture(storedFile);
     showState();
     if (!message.isEmpty())
-        ui::showMessage(app::information(message + QChar('\r'), QStringLiteral("Bild übernehmen")), this);
+        ui::showMessage(ui::information(message + QChar('\r'), QStringLiteral("Bild übernehmen")), this);
 }
 
 void Form3::copyToClipboard(const QString &text, const QString &picturePath)

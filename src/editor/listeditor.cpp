@@ -14,7 +14,7 @@ const QString kFileError = QStringLiteral("Revaze: Dateifehler");
 
 void ListEditor::inform(const QString &text, const QString &title)
 {
-    m_view.ask(app::information(text, title));
+    m_view.ask(ui::information(text, title));
 }
 
 void ListEditor::changeLines(const std::function<void(EditorList &)> &change)
@@ -119,10 +119,10 @@ void ListEditor::enter(const QString &typed)
     m_entryButtonShown = false;
     showPreviewPicture(name);
     m_previewText = app::MarksToBreaks(stored);
-    const app::Answer answer = m_view.ask(
-        app::stopQuestion(QStringLiteral("Angezeigtes Bild mit Text übernehmen?\r"), QStringLiteral("Eingabe bestätigen:")));
+    const ui::Answer answer = m_view.ask(
+        ui::stopQuestion(QStringLiteral("Angezeigtes Bild mit Text übernehmen?\r"), QStringLiteral("Eingabe bestätigen:")));
     m_previewText.clear();
-    if (answer != app::Answer::Yes) {
+    if (answer != ui::Answer::Yes) {
         refreshPreview();
         return;
     }
@@ -135,9 +135,9 @@ void ListEditor::enter(const QString &typed)
 
 void ListEditor::SaveStep()
 {
-    if (m_view.ask(app::stopQuestion(QStringLiteral("Änderungen an der Liste abspeichern?\r"),
+    if (m_view.ask(ui::stopQuestion(QStringLiteral("Änderungen an der Liste abspeichern?\r"),
                                      QStringLiteral("Eingabe speichern")))
-        != app::Answer::Yes) {
+        != ui::Answer::Yes) {
         refreshPreview();
         return;
     }
@@ -174,7 +174,7 @@ void ListEditor::deleteEntry()
         return;
     const QString question = m_list.line(entry->picture) + QStringLiteral("\r\r")
                              + answerPreview(m_list.line(entry->answer)) + QStringLiteral("\r");
-    if (m_view.ask(app::stopQuestion(question, QStringLiteral("Diese Einträge löschen?"))) != app::Answer::Yes)
+    if (m_view.ask(ui::stopQuestion(question, QStringLiteral("Diese Einträge löschen?"))) != ui::Answer::Yes)
         return;
     changeLines([&entry](EditorList &list) { list.removeEntry(*entry); });
     SaveStep();

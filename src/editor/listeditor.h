@@ -6,7 +6,7 @@
 // and shows what it then holds. Pictures, message boxes and the clipboard
 // are the window's, reached through an EditorView.
 
-#include "app/message.h"
+#include "ui/message.h"
 #include "editor/editorlist.h"
 
 #include <QDir>
@@ -22,7 +22,7 @@ struct EditorView {
     // Shows a picture file of the folder in the preview (an empty name
     // clears it); false when it cannot be loaded.
     std::function<bool(const QString &fileName)> showPicture;
-    app::Ask ask;
+    ui::Ask ask;
     // Puts the text and, unless the path is empty, the picture file on the clipboard.
     std::function<void(const QString &text, const QString &picturePath)> copyToClipboard;
 };

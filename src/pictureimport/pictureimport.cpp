@@ -4,7 +4,7 @@
 #include "tasklist/filewriter.h"
 #include "tasklist/foldernames.h"
 #include "wmf/metafile.h"
-#include "wmfwriter.h"
+#include "wmf/writer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -158,8 +158,8 @@ Result Importer::store(const QString &name, const QByteArray &metafile)
     const QString existing = tasklist::findEntry(m_folder, name);
     const QString target = m_folder.filePath(existing.isEmpty() ? name : existing);
     if (!existing.isEmpty()
-        && m_ask(app::stopQuestion(QStringLiteral("Das Bild „%1“ gibt es schon. Ersetzen?\r").arg(existing),
-                                   QStringLiteral("Bild übernehmen"))) != app::Answer::Yes)
+        && m_ask(ui::stopQuestion(QStringLiteral("Das Bild „%1“ gibt es schon. Ersetzen?\r").arg(existing),
+                                   QStringLiteral("Bild übernehmen"))) != ui::Answer::Yes)
         return {Result::Declined, QString(), QStringLiteral("„%1“ wurde nicht ersetzt.").arg(existing)};
     tasklist::FileWriter out(target);
     if (!out.open() || out.write(metafile) != metafile.size() || !out.commit())

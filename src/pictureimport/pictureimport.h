@@ -4,7 +4,7 @@
 // one 24-bit bitmap stretched over a placeable frame; a metafile is copied
 // as it is.
 
-#include "app/message.h"
+#include "ui/message.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -41,7 +41,7 @@ QByteArray bitmapMetafile(const QImage &image);
 class Importer {
 public:
     // `ask` answers the question whether an existing picture is replaced.
-    Importer(const QDir &folder, app::Ask ask) : m_folder(folder), m_ask(std::move(ask)) {}
+    Importer(const QDir &folder, ui::Ask ask) : m_folder(folder), m_ask(std::move(ask)) {}
 
     // A picture file, named after the file without its extension.
     Result importFile(const QString &path);
@@ -52,7 +52,7 @@ private:
     Result store(const QString &name, const QByteArray &metafile);
 
     QDir m_folder;
-    app::Ask m_ask;
+    ui::Ask m_ask;
 };
 
 } // namespace pictureimport

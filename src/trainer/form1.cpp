@@ -66,7 +66,7 @@ void styleHeading(ui::Label *label)
 Form1::Form1(std::unique_ptr<app::RandomSource> random, QWidget *parent)
     : ui::Window(parent),
       m_trainer({[this](const QString &name) { return Bild1->loadPicture(name, m_trainer.folder()); },
-                 [this](const app::Message &message) {
+                 [this](const ui::Message &message) {
                      // The box comes up over the window as the trainer left it.
                      showState();
                      return ui::showMessage(message, this);

@@ -32,7 +32,7 @@ Trainer::Trainer(TrainerView view, std::unique_ptr<app::RandomSource> random)
 
 void Trainer::inform(const QString &text, const QString &title)
 {
-    m_view.ask(app::information(text, title));
+    m_view.ask(ui::information(text, title));
 }
 
 bool Trainer::load(const QDir &folder)
@@ -41,7 +41,7 @@ bool Trainer::load(const QDir &folder)
     tasklist::LoadResult loaded = tasklist::loadTaskList(tasklist::taskListFile(folder));
     if (!loaded.ok) {
         m_view.ask({QStringLiteral("Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r"), QStringLiteral("REVAZE.INI"),
-                    app::Buttons::YesNo, app::Icon::None, app::Answer::Yes});
+                    ui::Buttons::YesNo, ui::Icon::None, ui::Answer::Yes});
         m_view.endProgram();
         return false;
     }
@@ -182,8 +182,8 @@ void Trainer::toggleModePanel()
 
 void Trainer::quit()
 {
-    if (m_view.ask(app::stopQuestion(QStringLiteral("Dieses Programm jetzt beenden?"), QStringLiteral("Ridoziruvirer")))
-        != app::Answer::No)
+    if (m_view.ask(ui::stopQuestion(QStringLiteral("Dieses Programm jetzt beenden?"), QStringLiteral("Ridoziruvirer")))
+        != ui::Answer::No)
         m_view.endProgram();
 }
 

@@ -5,7 +5,7 @@
 // then shows what the trainer holds. Pictures, message boxes and the end of
 // the program are the window's, reached through a TrainerView.
 
-#include "app/message.h"
+#include "ui/message.h"
 #include "app/modul1.h"
 #include "app/random.h"
 #include "tasklist/taskfile.h"
@@ -25,7 +25,7 @@ struct TrainerView {
     // Shows the picture a stored name means (an empty name clears the box);
     // false when it cannot be loaded, which leaves the old picture.
     std::function<bool(const QString &storedName)> showPicture;
-    app::Ask ask;
+    ui::Ask ask;
     std::function<void()> endProgram;
 };
 

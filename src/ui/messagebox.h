@@ -3,7 +3,7 @@
 // Tests install a hook that answers instead of the user and sees exactly
 // what would have been shown.
 
-#include "app/message.h"
+#include "ui/message.h"
 
 #include <QString>
 
@@ -12,11 +12,6 @@
 class QWidget;
 
 namespace ui {
-
-using app::Answer;
-using app::Buttons;
-using app::Icon;
-using app::Message;
 
 // Shows the box and returns the button pressed. Closing the box without a
 // button counts as No for a question and as OK otherwise.

@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-using app::Answer;
+using ui::Answer;
 
 class TestDesktopStart : public QObject {
     Q_OBJECT

@@ -22,7 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 
-using app::Answer;
+using ui::Answer;
 
 namespace {
 
@@ -37,7 +37,7 @@ struct Window {
         for (const QString &name : pictures)
             testing::writePicture(folder, name, QColor::fromHsv((hue += 47) % 360, 200, 200));
         form.setFolder(folder.dir());
-        messages.observe([this](const app::Message &) { previewWhileAsked.append(preview()); });
+        messages.observe([this](const ui::Message &) { previewWhileAsked.append(preview()); });
         QVERIFY(testing::showActive(&form));
         QTRY_COMPARE(lines().size(), qsizetype(list.count("\r\n")));
     }

@@ -9,7 +9,7 @@
 
 #include <sys/stat.h>
 
-using app::Answer;
+using ui::Answer;
 using editor::EditorList;
 
 namespace {
@@ -27,7 +27,7 @@ struct Fixture {
         for (const QString &name : pictures)
             folder.write(name, "picture");
         editor.setFolder(folder.dir());
-        messages.observe([this](const app::Message &) { previewWhileAsked.append(editor.previewText()); });
+        messages.observe([this](const ui::Message &) { previewWhileAsked.append(editor.previewText()); });
     }
     void open()
     {
@@ -220,10 +220,10 @@ private slots:
         f.editor.enter("Der Hund\r\nbellt");
 
         QCOMPARE(f.messages.shown(),
-                 (QList<app::Message>{
-                     {"Angezeigtes Bild mit Text übernehmen?\r", "Eingabe bestätigen:", app::Buttons::YesNo, app::Icon::Stop, Answer::No},
-                     {"Änderungen an der Liste abspeichern?\r", "Eingabe speichern", app::Buttons::YesNo, app::Icon::Stop, Answer::No},
-                     {"Liste wurde gespeichert!\r", "Liste speichern", app::Buttons::Ok, app::Icon::None, Answer::Ok}}));
+                 (QList<ui::Message>{
+                     {"Angezeigtes Bild mit Text übernehmen?\r", "Eingabe bestätigen:", ui::Buttons::YesNo, ui::Icon::Stop, Answer::No},
+                     {"Änderungen an der Liste abspeichern?\r", "Eingabe speichern", ui::Buttons::YesNo, ui::Icon::Stop, Answer::No},
+                     {"Liste wurde gespeichert!\r", "Liste speichern", ui::Buttons::Ok, ui::Icon::None, Answer::Ok}}));
         // The confirmation shows the text as it will be stored, under its picture.
         QCOMPARE(f.previewWhileAsked, (QStringList{"Der Hund\rbellt", "", "Der Hund\rbellt"}));
         QCOMPARE(f.taskFile(), kHausBaum + "HAUS.WMF\r\nDer Hund@bellt\r\n");
@@ -324,8 +324,8 @@ private slots:
         Fixture f("X.WMF\r\nx\r\nHAUS.WMF\r\n" + answer.toLatin1() + "\r\n", {"haus.wmf"});
         f.open();
         f.editor.deleteEntry();
-        QCOMPARE(f.messages.shown(), (QList<app::Message>{{"HAUS.WMF\r\r" + shown + "\r", "Diese Einträge löschen?",
-                                                            app::Buttons::YesNo, app::Icon::Stop, Answer::No}}));
+        QCOMPARE(f.messages.shown(), (QList<ui::Message>{{"HAUS.WMF\r\r" + shown + "\r", "Diese Einträge löschen?",
+                                                            ui::Buttons::YesNo, ui::Icon::Stop, Answer::No}}));
     }
 
     void deleteAnswers_data()

@@ -152,13 +152,13 @@ private slots:
 
     void replacingAsksFirst_data()
     {
-        QTest::addColumn<app::Answer>("answer");
-        QTest::newRow("Ja replaces") << app::Answer::Yes;
-        QTest::newRow("Nein keeps") << app::Answer::No;
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::newRow("Ja replaces") << ui::Answer::Yes;
+        QTest::newRow("Nein keeps") << ui::Answer::No;
     }
     void replacingAsksFirst()
     {
-        QFETCH(app::Answer, answer);
+        QFETCH(ui::Answer, answer);
         testing::TaskFolder target;
         target.write("Haus.wmf", "alt");
         testing::MessageScript messages;
@@ -166,9 +166,9 @@ private slots:
         const Result result = Importer(target.dir(), messages.ask()).importImage(quarters(QSize(8, 8)), "haus");
         QCOMPARE(messages.shown().size(), 1);
         QVERIFY(messages.texts().first().contains("Haus.wmf"));
-        QCOMPARE(result.ok(), answer == app::Answer::Yes);
+        QCOMPARE(result.ok(), answer == ui::Answer::Yes);
         QCOMPARE(target.files(), QStringList{"Haus.wmf"}); // the name it had, in its letter case
-        QCOMPARE(target.read("Haus.wmf") == "alt", answer == app::Answer::No);
+        QCOMPARE(target.read("Haus.wmf") == "alt", answer == ui::Answer::No);
     }
 
     void emptyClipboardRefused()

@@ -6,21 +6,21 @@
 
 namespace testing {
 
-app::Answer MessageScript::operator()(const app::Message &message)
+ui::Answer MessageScript::operator()(const ui::Message &message)
 {
     m_shown.append(message);
     if (m_observer)
         m_observer(message);
-    if (message.buttons == app::Buttons::Ok)
-        return app::Answer::Ok;
+    if (message.buttons == ui::Buttons::Ok)
+        return ui::Answer::Ok;
     if (m_answers.empty())
-        return app::Answer::No;
-    const app::Answer next = m_answers.front();
+        return ui::Answer::No;
+    const ui::Answer next = m_answers.front();
     m_answers.pop_front();
     return next;
 }
 
-QStringList MessageScript::field(QString app::Message::*member) const
+QStringList MessageScript::field(QString ui::Message::*member) const
 {
     QStringList result;
     for (const auto &message : m_shown)

@@ -2,7 +2,7 @@
 // Test helpers without windows: scripted answers for the program's message
 // boxes, task folders, and Windows-1252 bytes.
 
-#include "app/message.h"
+#include "ui/message.h"
 #include "app/random.h"
 
 #include <QByteArray>
@@ -16,14 +16,14 @@
 #include <functional>
 #include <tuple>
 
-namespace app {
+namespace ui {
 // Message boxes compare field by field.
 inline bool operator==(const Message &a, const Message &b)
 {
     return a.text == b.text && a.title == b.title && a.buttons == b.buttons && a.icon == b.icon
            && a.defaultButton == b.defaultButton;
 }
-} // namespace app
+} // namespace ui
 
 namespace testing {
 
@@ -32,23 +32,23 @@ namespace testing {
 // sees each box as it comes up, to note what the window showed meanwhile.
 class MessageScript {
 public:
-    app::Answer operator()(const app::Message &message);
+    ui::Answer operator()(const ui::Message &message);
     // The script as the callback the rules and windows take.
-    app::Ask ask() { return [this](const app::Message &m) { return (*this)(m); }; }
+    ui::Ask ask() { return [this](const ui::Message &m) { return (*this)(m); }; }
 
-    void answer(std::initializer_list<app::Answer> next) { m_answers.insert(m_answers.end(), next); }
-    void observe(std::function<void(const app::Message &)> observer) { m_observer = std::move(observer); }
-    const QList<app::Message> &shown() const { return m_shown; }
-    QStringList titles() const { return field(&app::Message::title); }
-    QStringList texts() const { return field(&app::Message::text); }
+    void answer(std::initializer_list<ui::Answer> next) { m_answers.insert(m_answers.end(), next); }
+    void observe(std::function<void(const ui::Message &)> observer) { m_observer = std::move(observer); }
+    const QList<ui::Message> &shown() const { return m_shown; }
+    QStringList titles() const { return field(&ui::Message::title); }
+    QStringList texts() const { return field(&ui::Message::text); }
     void clear() { m_shown.clear(); }
 
 private:
-    QStringList field(QString app::Message::*member) const;
+    QStringList field(QString ui::Message::*member) const;
 
-    std::deque<app::Answer> m_answers;
-    QList<app::Message> m_shown;
-    std::function<void(const app::Message &)> m_observer;
+    std::deque<ui::Answer> m_answers;
+    QList<ui::Message> m_shown;
+    std::function<void(const ui::Message &)> m_observer;
 };
 
 // Random numbers the test chooses, in order; 0 when none are left.

@@ -217,11 +217,11 @@ private slots:
     {
         Window w(2);
         w.open();
-        w.messages.answer({app::Answer::No});
+        w.messages.answer({ui::Answer::No});
         QVERIFY(!w.form.close());
         QCOMPARE(w.messages.titles(), QStringList{"Ridoziruvirer"});
         QVERIFY(w.form.isVisible());
-        w.messages.answer({app::Answer::Yes});
+        w.messages.answer({ui::Answer::Yes});
         w.form.close();
         QCOMPARE(w.ends.count(), 1);
     }
@@ -256,21 +256,21 @@ private slots:
     void savedListReadAgain_data()
     {
         // drawn: the task drawn at random; answers: to the editor's delete and save questions
-        testing::columns<double, app::Answer, QString>("drawn", "save", "counter");
-        QTest::newRow("saved, the task still there") << 0.5 << app::Answer::Yes << " Aufgabe 2 / 2";
-        QTest::newRow("saved, the task gone") << 0.9 << app::Answer::Yes << " Aufgabe 1 / 2";
-        QTest::newRow("not saved") << 0.9 << app::Answer::No << " Aufgabe 3 / 3";
+        testing::columns<double, ui::Answer, QString>("drawn", "save", "counter");
+        QTest::newRow("saved, the task still there") << 0.5 << ui::Answer::Yes << " Aufgabe 2 / 2";
+        QTest::newRow("saved, the task gone") << 0.9 << ui::Answer::Yes << " Aufgabe 1 / 2";
+        QTest::newRow("not saved") << 0.9 << ui::Answer::No << " Aufgabe 3 / 3";
     }
     void savedListReadAgain()
     {
-        const auto [drawn, save, counter] = testing::fetch<double, app::Answer, QString>("drawn", "save", "counter");
+        const auto [drawn, save, counter] = testing::fetch<double, ui::Answer, QString>("drawn", "save", "counter");
         Window w(3);
         w.open();
         testing::clickOn(w.control("Bild6"));
         testing::clickOn(w.control("Option1"));
         w.randoms = {drawn};
         testing::clickOn(w.control("Bild3"));
-        w.messages.answer({app::Answer::Yes, save});
+        w.messages.answer({ui::Answer::Yes, save});
         // In the editor, the first picture's task is deleted; then it closes.
         testing::clickOn(w.control("Bild13"));
         QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form3");
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(w.caption("Label1"), counter);
         QCOMPARE(w.form.trainer().modul().CurrentMode, int(app::WorkMode));
         QCOMPARE(w.caption("Bezeichnung1"), QString());
-        QCOMPARE(w.drawn(), save == app::Answer::Yes ? 0 : 1);
+        QCOMPARE(w.drawn(), save == ui::Answer::Yes ? 0 : 1);
     }
 
     // A box that comes up while a window waits to open drops it: the editor

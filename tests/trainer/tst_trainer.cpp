@@ -8,7 +8,7 @@
 
 #include <deque>
 
-using app::Answer;
+using ui::Answer;
 
 namespace {
 
@@ -99,8 +99,8 @@ private slots:
             QVERIFY(f.folder.dir().mkdir("REVAZE.INI"));
         QVERIFY(!f.load());
         QCOMPARE(f.ends, 1);
-        QCOMPARE(f.messages.shown(), (QList<app::Message>{{"Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r", "REVAZE.INI",
-                                                            app::Buttons::YesNo, app::Icon::None, Answer::Yes}}));
+        QCOMPARE(f.messages.shown(), (QList<ui::Message>{{"Die Datei 'REVAZE.INI' wurde nicht gefunden!\r\r", "REVAZE.INI",
+                                                            ui::Buttons::YesNo, ui::Icon::None, Answer::Yes}}));
     }
 
     void oddLineCount()
@@ -250,8 +250,8 @@ private slots:
         f.startAt(3);
         f.messages.answer({answer});
         f.trainer.keyDown(27);
-        QCOMPARE(f.messages.shown(), (QList<app::Message>{{"Dieses Programm jetzt beenden?", "Ridoziruvirer", app::Buttons::YesNo,
-                                                            app::Icon::Stop, Answer::No}}));
+        QCOMPARE(f.messages.shown(), (QList<ui::Message>{{"Dieses Programm jetzt beenden?", "Ridoziruvirer", ui::Buttons::YesNo,
+                                                            ui::Icon::Stop, Answer::No}}));
         QCOMPARE(f.ends, ends);
         QCOMPARE(f.task(), 3);
     }
@@ -271,7 +271,7 @@ private slots:
         f.startAt(7);
         f.trainer.toggleModePanel();
         f.randoms = {0.0, 0.0, 0.0};
-        f.messages.observe([&f, &display](const app::Message &) {
+        f.messages.observe([&f, &display](const ui::Message &) {
             // The notice comes after task 1 is shown and the panel is hidden.
             QCOMPARE(f.task(), 1);
             QCOMPARE(f.trainer.answerDisplay(), display);
@@ -294,8 +294,8 @@ private slots:
     {
         Fixture f(testing::numberedTasks(3), {"P1.WMF", "P3.WMF"});
         QVERIFY(f.load());
-        QCOMPARE(f.messages.shown(), (QList<app::Message>{{"P1.WMF wurde nicht gefunden!\r", "Ladefehler", app::Buttons::Ok,
-                                                            app::Icon::None, Answer::Ok}}));
+        QCOMPARE(f.messages.shown(), (QList<ui::Message>{{"P1.WMF wurde nicht gefunden!\r", "Ladefehler", ui::Buttons::Ok,
+                                                            ui::Icon::None, Answer::Ok}}));
         // The counter stays empty and the answer is not revealed, but the task is the new one.
         QCOMPARE(f.trainer.counter(), QString());
         QCOMPARE(f.trainer.answerDisplay(), QString());

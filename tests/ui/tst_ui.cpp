@@ -7,7 +7,7 @@
 #include "ui/optionbutton.h"
 #include "ui/picturebox.h"
 #include "ui/units.h"
-#include "wmfwriter.h"
+#include "wmf/writer.h"
 
 #include <QBuffer>
 #include <QFileDialog>

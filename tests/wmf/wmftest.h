@@ -2,7 +2,7 @@
 #pragma once
 
 #include "wmf/metafile.h"
-#include "wmfwriter.h"
+#include "wmf/writer.h"
 
 #include <QImage>
 #include <QPainter>

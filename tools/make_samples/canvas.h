@@ -2,7 +2,7 @@
 // natural size, written as a placeable metafile of ten units a pixel.
 #pragma once
 
-#include "wmfwriter.h"
+#include "wmf/writer.h"
 
 #include <QtMath>
 

@@ -1,9 +1,10 @@
-// A small writer for Windows metafiles, record by record. It makes the sample
-// pictures and the test fixtures; it writes what it is told, including
-// deliberately broken records, and checks nothing.
+// A small writer for Windows metafiles, record by record. The picture import
+// stores the family's photos with it; it also makes the sample pictures and
+// the test fixtures. It writes what it is told, including deliberately broken
+// records, and checks nothing: its callers decide what a file holds.
 #pragma once
 
-#include "dibencoder.h"
+#include "wmf/dibencoder.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace app {
+namespace ui {
 
 enum class Buttons { Ok, YesNo };
 enum class Icon { None, Stop };
@@ -36,4 +36,4 @@ inline Message stopQuestion(const QString &text, const QString &title)
     return {text, title, Buttons::YesNo, Icon::Stop, Answer::No};
 }
 
-} // namespace app
+} // namespace ui

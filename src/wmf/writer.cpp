@@ -1,6 +1,6 @@
-#include "wmfwriter.h"
+#include "wmf/writer.h"
 
-#include "littleendian.h"
+#include "wmf/littleendian.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "dibencoder.h"
+#include "wmf/dibencoder.h"
 
-#include "littleendian.h"
+#include "wmf/littleendian.h"
 
 #include <QHash>
 
