@@ -9,6 +9,7 @@
 #include "ui/label.h"
 #include "ui/messagebox.h"
 #include "ui/picturebox.h"
+#include "ui/toolbar.h"
 #include "ui/units.h"
 #include "worksheet/printing.h"
 
@@ -27,6 +28,8 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextDocument>
+
+#include <tuple>
 
 
 namespace editor {
@@ -58,15 +61,6 @@ namespace {
 
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kVerdana = QStringLiteral("Verdana");
-
-struct ToolButton {
-    ui::PictureBox *Form3::*member;
-    const char *name;
-    int left;
-    const char *toolTip;
-    const char *icon;
-    void (Form3::*handler)();
-};
 
 QIcon toolIcon(const char *name)
 {
@@ -192,26 +186,19 @@ void Form3::buildWorkArea()
 
 void Form3::buildToolbar()
 {
-    const ToolButton toolbar[] = {
-        {&Form3::Bild1, "Bild1", 120, "Abbrechen", "cancel", &Form3::Bild1_Click},
-        {&Form3::Bild4, "Bild4", 840, "Editieren", "edit", &Form3::Bild4_Click},
-        {&Form3::Bild6, "Bild6", 1560, "Neue Eingabe", "new", &Form3::Bild6_Click},
-        {&Form3::Bild2, "Bild2", 2280, "Speichern", "save", &Form3::Bild2_Click},
-        {&Form3::Bild5, "Bild5", 3000, "Kopieren", "copy", &Form3::Bild5_Click},
-        {&Form3::Bild7, "Bild7", 3720, "Löschen", "delete", &Form3::Bild7_Click},
-        {&Form3::Bild8, "Bild8", 4440, "Arbeitsblatt drucken", "print", &Form3::Bild8_Click},
-    };
-    for (const ToolButton &button : toolbar) {
-        auto *box = new ui::PictureBox(this);
-        box->setObjectName(QLatin1String(button.name));
-        const int side = qstrcmp(button.name, "Bild4") == 0 ? 480 : 495;
-        ui::placeTwips(box, button.left, 120, side, side);
-        ui::setColors(box, ui::colors::lightBlue);
-        box->setIcon(toolIcon(button.icon));
-        box->setToolTip(QString::fromUtf8(button.toolTip));
-        connect(box, &ui::PictureBox::clicked, this, button.handler);
-        this->*button.member = box;
-    }
+    const auto on = [this](void (Form3::*handler)()) { return [this, handler] { (this->*handler)(); }; };
+    // Left edges step by 720 twips along the toolbar.
+    const QList<ui::PictureBox *> boxes = ui::makeToolbar(this, {
+        {"Bild1", 120, "Abbrechen", toolIcon("cancel"), on(&Form3::Bild1_Click)},
+        {"Bild4", 840, "Editieren", toolIcon("edit"), on(&Form3::Bild4_Click), 480},
+        {"Bild6", 1560, "Neue Eingabe", toolIcon("new"), on(&Form3::Bild6_Click)},
+        {"Bild2", 2280, "Speichern", toolIcon("save"), on(&Form3::Bild2_Click)},
+        {"Bild5", 3000, "Kopieren", toolIcon("copy"), on(&Form3::Bild5_Click)},
+        {"Bild7", 3720, "Löschen", toolIcon("delete"), on(&Form3::Bild7_Click)},
+        {"Bild8", 4440, "Arbeitsblatt drucken", toolIcon("print"), on(&Form3::Bild8_Click)},
+    });
+    std::tie(Bild1, Bild4, Bild6, Bild2, Bild5, Bild7, Bild8) =
+        std::tuple(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6]);
 }
 
 void Form3::buildHiddenControls()

@@ -12,6 +12,7 @@
 #include "ui/messagebox.h"
 #include "ui/optionbutton.h"
 #include "ui/picturebox.h"
+#include "ui/toolbar.h"
 #include "ui/units.h"
 
 #include <QCloseEvent>
@@ -25,31 +26,6 @@ namespace {
 
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kVerdana = QStringLiteral("Verdana");
-
-struct ToolButton {
-    const char *name;
-    int left;
-    const char *toolTip;
-    const char *icon;
-    void (Form1::*handler)();
-    bool opensWindow = false;
-};
-
-// Left edges step by 840 twips along the toolbar.
-const ToolButton kToolbar[] = {
-    {"Bild7", 120, "Programmende", "stop", &Form1::Bild7_Click},
-    {"Bild6", 960, "Einstellung", "trafficlight", &Form1::Bild6_Click},
-    {"Bild9", 1800, "Erste Aufgabe", "start", &Form1::Bild9_Click},
-    {"Bild2", 2640, "Vorherige Aufgabe", "turnleft", &Form1::Bild2_Click},
-    {"Bild3", 3480, "Zufällige Aufgabe", "straight", &Form1::Bild3_Click},
-    {"Bild4", 4320, "Nächste Aufgabe", "turnright", &Form1::Bild4_Click},
-    {"Bild10", 5160, "Letzte Aufgabe", "ende", &Form1::Bild10_Click},
-    {"Bild5", 6000, "Lösung zeigen", "cone", &Form1::Bild5_Click},
-    {"Bild8", 6840, "Benutzerwahl", "children", &Form1::Bild8_Click, true},
-    {"Bild12", 7680, "Tastenbelegung", "info", &Form1::Bild12_Click, true},
-    {"Bild13", 8520, "Editor", "edit", &Form1::Bild13_Click, true},
-    {"Bild11", 9360, "Copyright", "bicycle", &Form1::Bild11_Click, true},
-};
 
 // The look of the counter and of the answer header.
 void styleHeading(ui::Label *label)
@@ -119,21 +95,27 @@ void Form1::buildTaskArea()
 
 void Form1::buildToolbar()
 {
-    for (const ToolButton &button : kToolbar) {
-        auto *box = new ui::PictureBox(this);
-        box->setObjectName(QLatin1String(button.name));
-        const int side = qstrcmp(button.name, "Bild4") == 0 ? 480 : 495;
-        ui::placeTwips(box, button.left, 120, side, side);
-        ui::setColors(box, ui::colors::lightBlue);
-        box->setIcon(resources::icon(QLatin1String(button.icon)));
-        box->setToolTip(QString::fromUtf8(button.toolTip));
-        if (button.opensWindow)
-            connect(box, &ui::PictureBox::clicked, this, [this, handler = button.handler] {
-                m_opening.run([this, handler] { (this->*handler)(); });
-            });
-        else
-            connect(box, &ui::PictureBox::clicked, this, button.handler);
-    }
+    const auto now = [this](void (Form1::*handler)()) { return [this, handler] { (this->*handler)(); }; };
+    // The buttons that open another window wait for the double-click time.
+    const auto later = [this](void (Form1::*handler)()) {
+        return [this, handler] { m_opening.run([this, handler] { (this->*handler)(); }); };
+    };
+    const auto icon = [](const char *name) { return resources::icon(QLatin1String(name)); };
+    // Left edges step by 840 twips along the toolbar.
+    ui::makeToolbar(this, {
+        {"Bild7", 120, "Programmende", icon("stop"), now(&Form1::Bild7_Click)},
+        {"Bild6", 960, "Einstellung", icon("trafficlight"), now(&Form1::Bild6_Click)},
+        {"Bild9", 1800, "Erste Aufgabe", icon("start"), now(&Form1::Bild9_Click)},
+        {"Bild2", 2640, "Vorherige Aufgabe", icon("turnleft"), now(&Form1::Bild2_Click)},
+        {"Bild3", 3480, "Zufällige Aufgabe", icon("straight"), now(&Form1::Bild3_Click)},
+        {"Bild4", 4320, "Nächste Aufgabe", icon("turnright"), now(&Form1::Bild4_Click), 480},
+        {"Bild10", 5160, "Letzte Aufgabe", icon("ende"), now(&Form1::Bild10_Click)},
+        {"Bild5", 6000, "Lösung zeigen", icon("cone"), now(&Form1::Bild5_Click)},
+        {"Bild8", 6840, "Benutzerwahl", icon("children"), later(&Form1::Bild8_Click)},
+        {"Bild12", 7680, "Tastenbelegung", icon("info"), later(&Form1::Bild12_Click)},
+        {"Bild13", 8520, "Editor", icon("edit"), later(&Form1::Bild13_Click)},
+        {"Bild11", 9360, "Copyright", icon("bicycle"), later(&Form1::Bild11_Click)},
+    });
 }
 
 void Form1::buildModePanel()

@@ -175,23 +175,6 @@ private slots:
         QCOMPARE(w.folder.read("REVAZE.INI"), "HAUS.WMF\r\nHaus\r\nHAUS.WMF\r\nD\xA0" "e@f\r\n");
     }
 
-    void doubleClickIsOneClick_data()
-    {
-        testing::columns<QString, QStringList>("button", "titles");
-        QTest::newRow("Löschen asks once") << "Bild7" << QStringList{"Diese Einträge löschen?"};
-        QTest::newRow("Kopieren copies once") << "Bild5" << QStringList{"Kopieren"};
-        QTest::newRow("Speichern asks once") << "Bild2" << QStringList{"Eingabe speichern"};
-    }
-
-    void doubleClickIsOneClick()
-    {
-        const auto [button, titles] = testing::fetch<QString, QStringList>("button", "titles");
-        Window w(kTwoPictures);
-        testing::doubleClickOn(w.control(button.toLatin1().constData()));
-        QCOMPARE(w.messages.titles(), titles);
-        QCOMPARE(w.lines().size(), 4);
-    }
-
     void copyToClipboard()
     {
         Window w("HAUS.WMF\r\nDer Hund@bellt\r\n", {"HAUS.WMF"});
