@@ -1,8 +1,10 @@
 #include "pictureimport.h"
 
 #include "tasklist/cp1252.h"
+#include "ui/picturefile.h"
 #include "tasklist/filewriter.h"
 #include "tasklist/foldernames.h"
+#include "wmf/limits.h"
 #include "wmf/metafile.h"
 #include "wmf/writer.h"
 
@@ -16,11 +18,6 @@
 namespace pictureimport {
 
 namespace {
-
-// Pictures that declare more pixels than this are refused before decoding:
-// a few bytes can claim gigabytes.
-constexpr qint64 kMostPixels = 100'000'000;
-constexpr qint64 kLargestFile = 256 * 1024 * 1024;
 
 QSize fitted(QSize size, QSize largest = kLargest)
 {
@@ -106,25 +103,29 @@ Result Importer::importFile(const QString &path)
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return failed(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(path));
-    if (file.size() > kLargestFile)
+    if (file.size() > wmf::limits::kMaxImportFileBytes)
         return failed(QStringLiteral("Die Datei „%1“ ist zu groß für ein Bild.").arg(path));
     const QByteArray data = file.readAll();
     const QString unknown = QStringLiteral("Die Datei „%1“ ist kein Bild, das Revaze lesen kann.").arg(path);
 
-    if (wmf::Metafile::looksLikeMetafile(data.left(64))) {
+    QImage image;
+    switch (ui::pictureKind(data)) {
+    case ui::PictureKind::Metafile: {
         wmf::Metafile metafile;
         if (!metafile.load(data))
             return failed(unknown);
         return store(name, data); // copied as it is
     }
-    QBuffer buffer;
-    buffer.setData(data);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true); // photos keep the way up the camera noted
-    QImage image;
-    if (reader.canRead() && reader.format() != "svg" && reader.format() != "svgz") {
+    case ui::PictureKind::Svg:
+        image = renderSvg(data);
+        break;
+    case ui::PictureKind::Raster: {
+        QBuffer buffer;
+        buffer.setData(data);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(true); // photos keep the way up the camera noted
         const QSize declared = reader.size();
-        if (declared.isValid() && qint64(declared.width()) * declared.height() > kMostPixels)
+        if (declared.isValid() && qint64(declared.width()) * declared.height() > wmf::limits::kMaxImportPixels)
             return failed(QStringLiteral("Das Bild „%1“ ist zu groß (%2 × %3 Bildpunkte).")
                               .arg(path)
                               .arg(declared.width())
@@ -133,8 +134,10 @@ Result Importer::importFile(const QString &path)
         if (declared.isValid())
             reader.setScaledSize(fitted(declared));
         image = reader.read();
-    } else {
-        image = renderSvg(data);
+        break;
+    }
+    case ui::PictureKind::None:
+        break;
     }
     if (image.isNull())
         return failed(unknown);

@@ -1,6 +1,7 @@
 #include "picturefile.h"
 
 #include "tasklist/foldernames.h"
+#include "wmf/limits.h"
 #include "wmf/metafile.h"
 
 #include <QBuffer>
@@ -14,10 +15,6 @@
 namespace ui {
 
 namespace {
-
-// No picture of a task is anywhere near this; larger files are refused
-// before they are read into memory.
-constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
 
 bool looksLikeSvg(const QByteArray &data)
 {
@@ -79,14 +76,33 @@ void Picture::draw(QPainter &painter) const
     painter.restore();
 }
 
+PictureKind pictureKind(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return PictureKind::None;
+    if (wmf::Metafile::looksLikeMetafile(data))
+        return PictureKind::Metafile;
+    if (looksLikeSvg(data))
+        return PictureKind::Svg;
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return PictureKind::None;
+    // Compressed SVG, say.
+    return reader.format().startsWith("svg") ? PictureKind::Svg : PictureKind::Raster;
+}
+
 Picture Picture::fromData(const QByteArray &data, QString *error)
 {
     Picture picture;
-    if (data.isEmpty()) {
-        *error = QStringLiteral("leere Datei");
+    switch (pictureKind(data)) {
+    case PictureKind::None:
+        *error = data.isEmpty() ? QStringLiteral("leere Datei") : QStringLiteral("kein Bild");
         return picture;
-    }
-    if (wmf::Metafile::looksLikeMetafile(data)) {
+    case PictureKind::Metafile: {
         auto meta = std::make_shared<wmf::Metafile>();
         QString reason;
         if (!meta->load(data, &reason)) {
@@ -96,12 +112,16 @@ Picture Picture::fromData(const QByteArray &data, QString *error)
         picture.m_content = std::shared_ptr<const wmf::Metafile>(std::move(meta));
         return picture;
     }
-    if (looksLikeSvg(data)) {
+    case PictureKind::Svg: {
         auto svg = std::make_shared<QSvgRenderer>(data);
-        if (svg->isValid()) {
+        if (svg->isValid())
             picture.m_content = std::move(svg);
-            return picture;
-        }
+        else
+            *error = QStringLiteral("kein Bild");
+        return picture;
+    }
+    case PictureKind::Raster:
+        break;
     }
     QBuffer buffer;
     buffer.setData(data);
@@ -124,7 +144,7 @@ Picture Picture::load(const QString &path, QString *error)
         *error = info.exists() ? QStringLiteral("keine Datei") : QStringLiteral("nicht vorhanden");
         return {};
     }
-    if (info.size() > kMaxPictureBytes) {
+    if (info.size() > wmf::limits::kMaxFileBytes) {
         *error = QStringLiteral("Datei zu groß");
         return {};
     }

@@ -20,6 +20,11 @@ namespace ui {
 // tasklist::findEntry finds names. Returns an empty string when nothing matches.
 QString resolvePictureFile(const QString &storedName, const QDir &dir);
 
+// What a picture file's bytes hold, told by their content rather than by
+// the name's ending: task lists name photos "*.WMF" too.
+enum class PictureKind { None, Metafile, Svg, Raster };
+PictureKind pictureKind(const QByteArray &data);
+
 // A loaded picture: a Windows metafile, a raster image or an SVG drawing,
 // recognised by content rather than by the name's ending.
 class Picture {

@@ -3,6 +3,7 @@
 // builds on these.
 #pragma once
 
+#include "limits.h"
 #include "record.h"
 #include "recordparams.h"
 
@@ -40,15 +41,6 @@ struct ParsedMetafile {
     bool sawEof = false;
     QStringList warnings;
 };
-
-namespace limits {
-constexpr qsizetype kMaxFileBytes = 64 * 1024 * 1024;
-constexpr int kMaxRecords = 1000000;
-constexpr int kMaxObjects = 4096;
-constexpr int kMaxSaveDepth = 1024;
-constexpr qint64 kMaxBitmapPixels = 16 * 1024 * 1024;
-constexpr int kMaxBitmapSide = 32767;
-} // namespace limits
 
 class Parser {
 public:
