@@ -4,7 +4,6 @@
 #include "app/textmarks.h"
 #include "tasklist/foldernames.h"
 
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -252,11 +251,11 @@ void Trainer::keyDown(int keyCode)
 }
 
 namespace {
-// Shown lines: CR breaks them, as "@" does in the stored text.
+// The lines of a text as shown: CR breaks them.
 QStringList lines(const QString &shown)
 {
     QStringList parts;
-    for (const QString &line : shown.split(QRegularExpression(QStringLiteral("[\r@]")))) {
+    for (const QString &line : shown.split(QChar('\r'))) {
         if (!line.trimmed().isEmpty())
             parts.append(line.trimmed());
     }

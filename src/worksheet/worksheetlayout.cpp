@@ -1,5 +1,7 @@
 #include "worksheetlayout.h"
 
+#include "app/textmarks.h"
+
 #include <algorithm>
 
 namespace worksheet {
@@ -19,7 +21,7 @@ constexpr double kBandsBetweenLines = 2;  // the clear gap between two written l
 
 QStringList answerLines(const QString &answer)
 {
-    return answer.split(QLatin1Char('@'));
+    return app::MarksToBreaks(answer).split(QChar('\r'));
 }
 
 double rulingBand(int lineatur)
