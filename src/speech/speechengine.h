@@ -26,8 +26,8 @@ inline constexpr int kDefaultRate = 130;
 inline constexpr int kPauseMs = 450;
 
 // espeak-ng's German voice, played through the system's sound. The library
-// is loaded on first use, so start-up never waits for it and the program
-// runs where it is missing.
+// is loaded on first use, so the program runs where it is missing. Made in
+// the speech module; the program reaches it through loadEngine().
 std::unique_ptr<Engine> makeEspeakEngine(int wordsPerMinute = kDefaultRate);
 
 // The speech as 16-bit mono samples, without playing it (empty when espeak-ng

@@ -4,7 +4,7 @@
 #include "help/form2.h"
 #include "help/vazideza.h"
 #include "resources/icons.h"
-#include "speech/speechengine.h"
+#include "speech/loader.h"
 #include "ui/application.h"
 #include "ui/folderdialog.h"
 #include "ui/fonts.h"
@@ -16,7 +16,6 @@
 #include "ui/units.h"
 
 #include <QCloseEvent>
-#include <QSettings>
 #include <QDir>
 #include <QFrame>
 
@@ -310,12 +309,8 @@ void Form1::readAloud(const QStringList &parts)
 {
     if (parts.isEmpty())
         return;
-    if (!m_speech) {
-        // Words a minute, slower than normal speech for children; a setting.
-        const QSettings settings(QStringLiteral("revaze"), QStringLiteral("revaze"));
-        const int rate = settings.value(QStringLiteral("Vorlesen/WoerterProMinute"), speech::kDefaultRate).toInt();
-        m_speech = speech::makeEspeakEngine(qBound(80, rate, 450));
-    }
+    if (!m_speech)
+        m_speech = speech::loadEngine();
     if (!m_speechChecked) {
         // Once a run: what is missing is said at the first try, then V is quiet.
         m_speechChecked = true;

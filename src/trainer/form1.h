@@ -65,7 +65,7 @@ public:
     // Reading aloud (key V, a click on the answer display): what the child
     // can see of the answer; a right click on a quiz label reads that label.
     void Vorlesen();
-    // The engine that speaks; without one, espeak-ng's is made at the first use.
+    // The engine that speaks; without one, the speech module's is loaded at the first use.
     void setSpeechEngine(std::unique_ptr<speech::Engine> engine);
 
 protected:

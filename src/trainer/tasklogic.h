@@ -36,7 +36,7 @@ private:
 };
 
 // German collation without regard to letter case. Building one costs far
-// more than sorting four texts, so the window keeps one.
+// more than sorting four texts, so the trainer keeps one.
 QCollator choiceCollator();
 
 // The four quiz choices in display order.

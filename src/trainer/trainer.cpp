@@ -213,7 +213,9 @@ void Trainer::FillQuizChoices()
         r = std::clamp<qsizetype>(r, 0, m_modul.TaskCount - 1);
         choices.append(m_tasks.answers.at(r));
     }
-    m_choices = sortedChoices(choices, m_collator);
+    if (!m_collator)
+        m_collator = choiceCollator();
+    m_choices = sortedChoices(choices, *m_collator);
     for (qsizetype j = 0; j < m_choices.size(); ++j)
         m_choiceCaptions[j] = app::MarksToBreaks(m_choices.at(j));
 }

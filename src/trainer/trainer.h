@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 namespace trainer {
@@ -90,7 +91,8 @@ private:
 
     TrainerView m_view;
     std::unique_ptr<app::RandomSource> m_random;
-    QCollator m_collator = choiceCollator();
+    // Made at the first quiz: it loads the collation tables, which start-up need not.
+    std::optional<QCollator> m_collator;
     QDir m_folder;
     app::Modul1 m_modul;
     tasklist::TaskList m_tasks;  // List1 (pictures) and List2 (answers)

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 
 namespace ui {
@@ -32,8 +31,8 @@ QString resolvePictureFile(const QString &storedName, const QDir &dir)
     QString name = storedName;
     name.replace(QChar('\\'), QChar('/'));
     // A drive letter means nothing here: look for the name in the folder itself.
-    static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
-    if (driveLetter.match(name).hasMatch())
+    const bool driveLetter = name.size() >= 2 && name.at(1) == QChar(':') && name.at(0).unicode() < 128 && name.at(0).isLetter();
+    if (driveLetter)
         name = name.mid(name.lastIndexOf(QChar('/')) + 1);
     QDir current = name.startsWith(QChar('/')) ? QDir::root() : dir;
     const QStringList parts = name.split(QChar('/'), Qt::SkipEmptyParts);

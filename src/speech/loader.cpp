@@ -1,0 +1,55 @@
+#include "loader.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QSettings>
+
+namespace speech {
+
+namespace {
+
+// Stands in for the engine when its module is missing: it says so and is silent.
+class MissingEngine : public Engine {
+public:
+    explicit MissingEngine(QString problem) : m_problem(std::move(problem)) {}
+    QString problem() override { return m_problem; }
+    void say(const QStringList &) override {}
+    void stop() override {}
+
+private:
+    QString m_problem;
+};
+
+// Installed beside the program's own libraries; in a build, beside the program.
+QStringList moduleCandidates()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir + QStringLiteral("/../lib/revaze/revaze-speech.so"), dir + QStringLiteral("/revaze-speech.so"),
+            QStringLiteral(REVAZE_SPEECH_MODULE_BUILT)};
+}
+
+} // namespace
+
+int configuredRate()
+{
+    const QSettings settings(QStringLiteral("revaze"), QStringLiteral("revaze"));
+    return qBound(80, settings.value(QStringLiteral("Vorlesen/WoerterProMinute"), kDefaultRate).toInt(), 450);
+}
+
+std::unique_ptr<Engine> loadEngine()
+{
+    using Make = Engine *(*)(int wordsPerMinute);
+    for (const QString &file : moduleCandidates()) {
+        if (!QFileInfo::exists(file))
+            continue;
+        // Never unloaded: the engine's code must stay while the engine lives.
+        QLibrary module(file);
+        if (const auto make = reinterpret_cast<Make>(module.resolve("revaze_make_speech_engine")))
+            return std::unique_ptr<Engine>(make(configuredRate()));
+    }
+    return std::make_unique<MissingEngine>(
+        QStringLiteral("Die Sprachausgabe von Revaze (revaze-speech.so) fehlt; bitte Revaze neu installieren."));
+}
+
+} // namespace speech
