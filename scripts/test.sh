@@ -37,6 +37,7 @@ desktop-file-validate "$stage"/usr/share/applications/org.revaze.Revaze.desktop
 appstreamcli validate --no-net "$stage"/usr/share/metainfo/org.revaze.Revaze.metainfo.xml
 test -f "$stage/usr/share/revaze/samples/REVAZE.INI"
 test -f "$stage/usr/lib/revaze/revaze-speech.so"
+test -f "$stage/usr/share/doc/revaze/copyright"
 rm -rf "$stage"
 (cd "$root/build" && cpack -G DEB >/dev/null && dpkg-deb --field revaze_*.deb Package Depends)
 
