@@ -3,6 +3,7 @@
 #include "app/rememberedfolder.h"
 #include "app/textmarks.h"
 #include "tasklist/foldernames.h"
+#include "ui/virtualkeys.h"
 
 
 #include <algorithm>
@@ -235,16 +236,16 @@ void Trainer::judgeChoice(int position)
 void Trainer::keyDown(int keyCode)
 {
     switch (keyCode) {
-    case 27: quit(); break;
-    case 13: reveal(); break;
-    case 32: randomTask(); break;
-    case 37: previousTask(); break;
-    case 39: nextTask(); break;
-    case 36:
+    case ui::vk::Escape: quit(); break;
+    case ui::vk::Return: reveal(); break;
+    case ui::vk::Space: randomTask(); break;
+    case ui::vk::Left: previousTask(); break;
+    case ui::vk::Right: nextTask(); break;
+    case ui::vk::Home:
         m_modul.CurrentTask = m_modul.TaskCount;
         nextTask();
         break;
-    case 35:
+    case ui::vk::End:
         m_modul.CurrentTask = 1;
         previousTask();
         break;

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "virtualkeys.h"
 #include "window.h"
 
 #include <QKeyEvent>
@@ -28,18 +29,18 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 int Application::virtualKeyCode(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Escape: return vk::Escape;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_End: return 35;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
+    case Qt::Key_Enter: return vk::Return;
+    case Qt::Key_Space: return vk::Space;
+    case Qt::Key_Left: return vk::Left;
+    case Qt::Key_Up: return vk::Up;
+    case Qt::Key_Right: return vk::Right;
+    case Qt::Key_Down: return vk::Down;
+    case Qt::Key_Home: return vk::Home;
+    case Qt::Key_End: return vk::End;
+    case Qt::Key_PageUp: return vk::PageUp;
+    case Qt::Key_PageDown: return vk::PageDown;
     case Qt::Key_Tab: return 9;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Delete: return 46;

@@ -33,6 +33,7 @@ Run runWithoutDisplay(const QStringList &arguments, const QString &workingFolder
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workingFolder);
+    testing::endsWithTest(process);
     process.start(program, arguments);
     if (!process.waitForFinished(60000))
         return {};

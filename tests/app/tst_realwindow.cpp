@@ -47,6 +47,7 @@ void startIn(const testing::TaskFolder &folder, int tasks, QProcess &program)
     for (int k = 1; k <= tasks; ++k)
         testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
     program.setWorkingDirectory(folder.path());
+    testing::endsWithTest(program);
     program.start(qEnvironmentVariable("REVAZE_BINARY"), {});
 }
 
@@ -163,6 +164,7 @@ private slots:
         QProcess fromMenu;
         fromMenu.setProcessEnvironment(env);
         fromMenu.setWorkingDirectory(home.path());
+        testing::endsWithTest(fromMenu);
         fromMenu.start(qEnvironmentVariable("REVAZE_BINARY"), {"--aus-dem-menue"});
         QVERIFY(waitForActive("Ladefehler"));
         fromMenu.kill();

@@ -4,7 +4,15 @@
 
 #include <QFile>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace testing {
+
+void endsWithTest(QProcess &process)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
 
 ui::Answer MessageScript::operator()(const ui::Message &message)
 {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -76,6 +77,10 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// A program the test starts ends with the test, also when the test is ended
+// by its deadline.
+void endsWithTest(QProcess &process);
 
 // The Windows-1252 bytes of a text.
 QByteArray cp1252(const QString &text);
