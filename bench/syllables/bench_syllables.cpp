@@ -1,6 +1,6 @@
 // Prints the share of words split into exactly the spoken syllables of a
 // hand-written list (one hyphenated word a line, '#' starts a comment),
-// with the patterns and by the rules alone, and lists the misses.
+// with the patterns (when found) and by the rules alone, and lists the misses.
 //   bench_syllables [LIST]   (default: heldout.txt next to this file)
 #include "syllables/syllables.h"
 
@@ -46,8 +46,8 @@ int main(int argc, char *argv[])
     const bool patterns = syllables::usesPatterns();
     std::printf("patterns %s in %.0f ms\n", patterns ? "loaded" : "missing", double(timer.nsecsElapsed()) / 1e6);
     timer.restart();
-    measure("with the patterns", words, syllables::split);
+    measure("split()", words, syllables::split);
     std::printf("(%.1f µs a word)\n", double(timer.nsecsElapsed()) / 1e3 / double(words.size()));
-    measure("by the rules alone", words, syllables::splitByRules);
+    measure("splitByRules()", words, syllables::splitByRules);
     return patterns ? 0 : 1;
 }
