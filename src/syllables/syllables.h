@@ -12,7 +12,8 @@ namespace syllables {
 
 // The syllables of one word: "Feuerwehrauto" -> {"Feu", "er", "wehr", "au", "to"}.
 // Soft hyphens split the word where they stand and are dropped. A word
-// without a vowel (an abbreviation) or of one letter stays whole.
+// without a vowel (an abbreviation) or of one letter stays whole. Meant for
+// letters only: anything else is dropped ("Hund," -> {"Hund"}); use analyse().
 QStringList split(const QString &word);
 
 // Where a text's syllables lie once its soft hyphens are removed.
