@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
-          fonts-dejavu-core fonts-liberation2 fonts-opensymbol qt6-multimedia-dev libespeak-ng-dev espeak-ng-data)
+          fonts-dejavu-core fonts-liberation2 fonts-opensymbol qt6-multimedia-dev libespeak-ng-dev espeak-ng-data
+          libhyphen-dev hyphen-de)
 if [[ "${1:-}" == "--test" ]]; then
     # A real X server with a small window manager for the tests of real
     # windows and key presses; clang for the fuzzer; libwmf for the benchmark.
