@@ -5,7 +5,8 @@
 
 namespace app {
 
-enum Mode : int { WorkMode = 1, LearningMode = 2, QuizMode = 3 };
+// Writing mode comes on top of the three designed ones: the child types the answer.
+enum Mode : int { WorkMode = 1, LearningMode = 2, QuizMode = 3, WritingMode = 4 };
 
 struct Modul1 {
     // 1-based number of the task shown; handlers may set it to 0 or to

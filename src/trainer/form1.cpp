@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "app/textmarks.h"
 #include "editor/form3.h"
 #include "help/form2.h"
 #include "help/vazideza.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
+#include <QLineEdit>
 
 namespace trainer {
 
@@ -60,6 +62,7 @@ Form1::Form1(std::unique_ptr<app::RandomSource> random, QWidget *parent)
 
     // Created bottom to top: labels lie beneath picture boxes, frame and panels.
     buildTaskArea();
+    buildWritingPanel();
     buildToolbar();
     buildModePanel();
     buildQuizPanel();
@@ -92,6 +95,34 @@ void Form1::buildTaskArea()
     ui::setColors(Bild1, ui::colors::lightBlue);
 }
 
+void Form1::buildWritingPanel()
+{
+    // Over the answer display, which stays empty in writing mode.
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    ui::placeTwips(Text1, 5160, 1320, 3240, 495);
+    ui::setColors(Text1, ui::colors::lightBlue, ui::colors::textBlue);
+    Text1->setFont(ui::designFont(kVerdana, 14.25, true));
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &typed) { m_trainer.setTyped(typed); });
+
+    Bezeichnung6 = ui::makeLabel(this, "Bezeichnung6", 8520, 1320, 1215, 495);
+    ui::setColors(Bezeichnung6, ui::colors::lightBlue, ui::colors::textBlue);
+    Bezeichnung6->setFont(ui::designFont(kVerdana, 9.75, true));
+    Bezeichnung6->setBorder(true);
+    Bezeichnung6->setAlignment(Qt::AlignCenter);
+    Bezeichnung6->setCaption(QStringLiteral("Prüfen"));
+    connect(Bezeichnung6, &ui::Label::clicked, this, &Form1::Bezeichnung6_Click);
+
+    // The letters judged, then the right answer.
+    Bezeichnung7 = ui::makeLabel(this, "Bezeichnung7", 5160, 1935, 4575, 2655);
+    Bezeichnung8 = ui::makeLabel(this, "Bezeichnung8", 5160, 4710, 4575, 2985);
+    for (ui::Label *label : {Bezeichnung7, Bezeichnung8}) {
+        ui::setColors(label, ui::colors::lightBlue, ui::colors::textBlue);
+        label->setFont(ui::designFont(kVerdana, 14.25, true));
+    }
+    connect(Bild1, &ui::PictureBox::clicked, this, &Form1::Bild1_Click);
+}
+
 void Form1::buildToolbar()
 {
     const auto now = [this](void (Form1::*handler)()) { return [this, handler] { (this->*handler)(); }; };
@@ -121,7 +152,8 @@ void Form1::buildModePanel()
 {
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    ui::placeTwips(Frame1, 840, 720, 2295, 1335);
+    // Grown below the designed three options to hold writing mode's.
+    ui::placeTwips(Frame1, 840, 720, 2295, 1695);
     ui::setColors(Frame1, ui::colors::mediumBlue);
     const struct {
         const char *name;
@@ -132,8 +164,9 @@ void Form1::buildModePanel()
         {"Option1", 240, "Arbeitsmodus", &Form1::Option1_Click},
         {"Option2", 600, "Lernmodus", &Form1::Option2_Click},
         {"Option3", 960, "Quizmodus", &Form1::Option3_Click},
+        {"Option4", 1320, "Schreibmodus", &Form1::Option4_Click},
     };
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         const auto &option = options[i];
         auto *button = new ui::OptionButton(QString::fromUtf8(option.caption), Frame1);
         button->setObjectName(QLatin1String(option.name));
@@ -188,6 +221,49 @@ void Form1::showState()
     ui::setLeftTwips(Picture1, ui::leftTwips(m_trainer.quizPanelIn() ? Bezeichnung5 : Bezeichnung3));
     for (int i = 0; i < 4; ++i)
         quiz[i]->setCaption(m_trainer.choiceCaptions().at(i));
+    showWriting();
+}
+
+namespace {
+
+// The letters as judged: right ones in the text's colour, wrong ones in red,
+// a missing one as a red gap, an extra one struck through.
+void showMarks(ui::Label *label, const WritingCheck &check)
+{
+    const QColor red(220, 0, 0);
+    QString text;
+    QList<ui::TextColour> colours;
+    for (const LetterMark &mark : check.marks) {
+        if (mark.kind != LetterMark::Right)
+            colours.append({text.size(), 1, red, mark.kind == LetterMark::Extra});
+        text += mark.kind == LetterMark::Missing ? QChar('_') : mark.typed;
+    }
+    if (check.onlyCapitalsWrong)
+        text += QStringLiteral("\r\rAchte auf große und kleine Buchstaben!");
+    label->setCaption(text, colours);
+}
+
+} // namespace
+
+void Form1::showWriting()
+{
+    const bool writing = m_trainer.writing();
+    Text1->setVisible(writing);
+    Bezeichnung6->setVisible(writing);
+    Bezeichnung7->setVisible(writing && m_trainer.lastCheck());
+    Bezeichnung8->setVisible(writing && m_trainer.solutionShown());
+    if (!writing)
+        return;
+    // Each new task starts with an empty field that has the keyboard.
+    if (m_writingTaskShows != m_trainer.taskShows()) {
+        m_writingTaskShows = m_trainer.taskShows();
+        Text1->clear();
+    }
+    if (!Text1->hasFocus())
+        Text1->setFocus();
+    if (m_trainer.lastCheck())
+        showMarks(Bezeichnung7, *m_trainer.lastCheck());
+    Bezeichnung8->setCaption(app::MarksToBreaks(m_trainer.answer()));
 }
 
 void Form1::run(void (Trainer::*action)())
@@ -223,6 +299,18 @@ void Form1::chooseMode(int mode)
 void Form1::Option1_Click() { chooseMode(app::WorkMode); }
 void Form1::Option2_Click() { chooseMode(app::LearningMode); }
 void Form1::Option3_Click() { chooseMode(app::QuizMode); }
+void Form1::Option4_Click() { chooseMode(app::WritingMode); }
+
+void Form1::Bezeichnung6_Click()
+{
+    m_trainer.checkWriting();
+    showState();
+}
+
+void Form1::Bild1_Click()
+{
+    readAloud(m_trainer.dictation());
+}
 
 void Form1::judgeChoice(int position)
 {
@@ -237,7 +325,7 @@ void Form1::quiz4_Click() { judgeChoice(3); }
 
 void Form1::Form_KeyDown(int keyCode, int)
 {
-    if (keyCode == 'V') { // not one of the designed keys: the trainer never sees it
+    if (keyCode == 'V' && !m_trainer.writing()) { // not one of the designed keys: the trainer never sees it
         Vorlesen();
         return;
     }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QFrame;
+class QLineEdit;
 class QRadioButton;
 
 namespace editor {
@@ -58,6 +59,9 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
+    void Option4_Click();        // writing mode
+    void Bezeichnung6_Click();   // "Prüfen": checks what was typed, as Enter does
+    void Bild1_Click();          // in writing mode, reads the answer aloud
     void quiz1_Click();
     void quiz2_Click();
     void quiz3_Click();
@@ -78,6 +82,8 @@ private:
     void buildTaskArea();
     void buildModePanel();
     void buildQuizPanel();
+    void buildWritingPanel();
+    void showWriting();
     // Puts what the trainer holds on the screen.
     void showState();
     void run(void (Trainer::*action)());
@@ -102,9 +108,15 @@ private:
     ui::Label *Bezeichnung3 = nullptr;
     ui::Label *Bezeichnung5 = nullptr;
     QFrame *Frame1 = nullptr;
-    QRadioButton *Option[3] = {};
+    QRadioButton *Option[4] = {};
     ui::PictureBox *Picture1 = nullptr;
     ui::Label *quiz[4] = {};
+    // Writing mode: the field, "Prüfen", the letters judged, the right answer.
+    QLineEdit *Text1 = nullptr;
+    ui::Label *Bezeichnung6 = nullptr;
+    ui::Label *Bezeichnung7 = nullptr;
+    ui::Label *Bezeichnung8 = nullptr;
+    int m_writingTaskShows = -1;
 };
 
 } // namespace trainer

@@ -21,6 +21,7 @@ const ModeText kModeNotice[] = {
     {"Du befindest dich jetzt im Arbeitsmodus:", "Lies die Fragen, überlege und drücke ENTER."},
     {"Du befindest dich jetzt im Lernmodus:", "Lies die Fragen und merke dir die Antworten gut."},
     {"Du befindest dich jetzt im Quizmodus:", "Lies die Fragen und klicke die passende Antwort an."},
+    {"Du befindest dich jetzt im Schreibmodus:", "Schau dir das Bild an, schreibe das Wort und drücke ENTER."},
 };
 
 } // namespace
@@ -104,6 +105,12 @@ void Trainer::reloadList()
 
 void Trainer::ShowTask()
 {
+    // A new task starts writing afresh.
+    ++m_taskShows;
+    m_typed.clear();
+    m_check.reset();
+    m_wrongChecks = 0;
+    m_solutionShown = false;
     auto &task = m_modul.CurrentTask;
     task = wrapTask(task, m_modul.TaskCount);
     QString picture;
@@ -172,6 +179,10 @@ void Trainer::reveal()
 {
     if (m_modul.TaskCount == 0)
         return;
+    if (writing()) {
+        m_solutionShown = true;
+        return;
+    }
     m_answerDisplay = app::MarksToBreaks(m_answer) + QChar('\r');
 }
 
@@ -189,7 +200,7 @@ void Trainer::quit()
 
 void Trainer::chooseMode(int mode)
 {
-    m_modul.CurrentMode = std::clamp(mode, int(app::WorkMode), int(app::QuizMode));
+    m_modul.CurrentMode = std::clamp(mode, int(app::WorkMode), int(app::WritingMode));
     firstTask();
     m_modePanelShown = false;
     showModeNotice();
@@ -233,8 +244,33 @@ void Trainer::judgeChoice(int position)
     nextTask();
 }
 
+void Trainer::checkWriting()
+{
+    if (m_modul.TaskCount == 0 || !writing())
+        return;
+    WritingCheck check = judgeWriting(m_typed, m_answer);
+    if (check.right) {
+        inform(QStringLiteral("Das ist richtig, weiter!\r\r"), QStringLiteral("Veduzozeva"));
+        nextTask();
+        return;
+    }
+    m_check = std::move(check);
+    if (++m_wrongChecks >= 3)
+        m_solutionShown = true;
+}
+
 void Trainer::keyDown(int keyCode)
 {
+    if (writing()) {
+        switch (keyCode) {
+        case ui::vk::Escape: quit(); break;
+        case ui::vk::Return: checkWriting(); break;
+        case ui::vk::PageDown: nextTask(); break;
+        case ui::vk::PageUp: previousTask(); break;
+        default: break;
+        }
+        return;
+    }
     switch (keyCode) {
     case ui::vk::Escape: quit(); break;
     case ui::vk::Return: reveal(); break;
@@ -266,8 +302,15 @@ QStringList lines(const QString &shown)
 }
 } // namespace
 
+QStringList Trainer::dictation() const
+{
+    return writing() ? lines(app::MarksToBreaks(m_answer)) : QStringList();
+}
+
 QStringList Trainer::speakable() const
 {
+    if (writing())
+        return {};
     if (!quizPanelIn())
         return lines(m_answerDisplay);
     QStringList parts;

@@ -10,6 +10,7 @@
 #include "app/random.h"
 #include "tasklist/taskfile.h"
 #include "trainer/tasklogic.h"
+#include "trainer/writing.h"
 
 #include <QCollator>
 #include <QDir>
@@ -53,13 +54,19 @@ public:
     void randomTask();    // "Zufällige Aufgabe", Space: a task not yet drawn
     void nextTask();      // "Nächste Aufgabe", Right
     void lastTask();      // "Letzte Aufgabe"
-    void reveal();        // "Lösung zeigen", Enter
+    void reveal();        // "Lösung zeigen", Enter; in writing mode the right answer under the marks
     void toggleModePanel();  // "Einstellung"
     void quit();          // "Programmende", Esc: ends after a question
     void chooseMode(int mode);
     void judgeChoice(int position);  // quiz label 0..3
-    // The key handler, with the Windows virtual key code.
+    // The key handler, with the Windows virtual key code. In writing mode
+    // the keys type, but for Esc, Enter (which checks), Page Down and Page Up.
     void keyDown(int keyCode);
+    // Writing mode: what the child has typed so far, and the check of it.
+    // Right: the box says so, then the next task. Wrong: the letters are
+    // judged; after the third wrong check the right answer shows too.
+    void setTyped(const QString &typed) { m_typed = typed; }
+    void checkWriting();
     void showModeNotice();
 
     const app::Modul1 &modul() const { return m_modul; }
@@ -79,8 +86,20 @@ public:
     // quiz mode the four choices from top to bottom, or one of them.
     QStringList speakable() const;
     QStringList speakableChoice(int position) const;
+    // In writing mode, what a click on the picture reads aloud: the answer,
+    // to be written down as at a dictation. Nothing in the other modes.
+    QStringList dictation() const;
     // The quiz panel covers the answer display in quiz mode.
     bool quizPanelIn() const { return m_modul.CurrentMode == app::QuizMode; }
+    bool writing() const { return m_modul.CurrentMode == app::WritingMode; }
+    // Writing mode's state for the task shown: the text typed, the last
+    // wrong check (none before one), and whether the right answer shows.
+    const QString &typed() const { return m_typed; }
+    const std::optional<WritingCheck> &lastCheck() const { return m_check; }
+    bool solutionShown() const { return m_solutionShown; }
+    // Counts the tasks shown, so that a view knows a task change, also one
+    // to the same task, and empties the writing field.
+    int taskShows() const { return m_taskShows; }
 
 private:
     void takeTaskList(tasklist::LoadResult loaded);
@@ -104,6 +123,11 @@ private:
     QStringList m_choiceCaptions{QStringLiteral("quiz1"), QStringLiteral("quiz2"), QStringLiteral("quiz3"),
                                  QStringLiteral("quiz4")};
     bool m_modePanelShown = false;
+    QString m_typed;
+    std::optional<WritingCheck> m_check;
+    int m_wrongChecks = 0;
+    bool m_solutionShown = false;
+    int m_taskShows = 0;
 };
 
 } // namespace trainer

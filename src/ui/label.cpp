@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -20,6 +22,42 @@ QString displayText(const QString &caption)
     return text;
 }
 
+namespace {
+
+// The caption as rich text: its breaks, its stretches in their colours, every
+// blank kept.
+QString colouredHtml(const QString &caption, const QList<TextColour> &colours)
+{
+    const qsizetype end = std::min(caption.size(), kMaxDisplayed);
+    QString html = QStringLiteral("<div style=\"white-space:pre-wrap\">");
+    auto next = colours.cbegin();
+    qsizetype open = -1; // where the open stretch ends
+    for (qsizetype i = 0; i < end; ++i) {
+        if (open == i) {
+            html += QStringLiteral("</span>");
+            open = -1;
+        }
+        while (next != colours.cend() && next->start + next->length <= i)
+            ++next;
+        if (open < 0 && next != colours.cend() && next->start == i && next->length > 0) {
+            html += QStringLiteral("<span style=\"color:%1%2\">")
+                        .arg(next->colour.name(), next->struckOut ? QStringLiteral(";text-decoration:line-through") : QString());
+            open = next->start + next->length;
+        }
+        const QChar c = caption.at(i);
+        if (c == QChar('\r') && i + 1 < end && caption.at(i + 1) == QChar('\n'))
+            continue; // CR LF is one break, at its LF
+        html += c == QChar('\r') || c == QChar('\n') ? QStringLiteral("<br>") : QString(c).toHtmlEscaped();
+    }
+    if (open >= 0)
+        html += QStringLiteral("</span>");
+    if (caption.size() > end)
+        html += QChar(0x2026);
+    return html + QStringLiteral("</div>");
+}
+
+} // namespace
+
 Label *makeLabel(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
     auto *label = new Label(parent);
@@ -35,12 +73,17 @@ Label::Label(QWidget *parent) : QLabel(parent)
     setWordWrap(true);
 }
 
-void Label::setCaption(const QString &caption)
+void Label::setCaption(const QString &caption, const QList<TextColour> &colours)
 {
-    if (caption == m_caption)
+    if (caption == m_caption && colours.size() == m_colours.size()
+        && std::equal(colours.cbegin(), colours.cend(), m_colours.cbegin(), [](const TextColour &a, const TextColour &b) {
+               return a.start == b.start && a.length == b.length && a.colour == b.colour && a.struckOut == b.struckOut;
+           }))
         return;
     m_caption = caption;
-    setText(displayText(caption));
+    m_colours = colours;
+    setTextFormat(colours.isEmpty() ? Qt::PlainText : Qt::RichText);
+    setText(colours.isEmpty() ? displayText(caption) : colouredHtml(caption, colours));
 }
 
 void Label::setBorder(bool singleLine)

@@ -4,7 +4,9 @@
 
 #include "click.h"
 
+#include <QColor>
 #include <QLabel>
+#include <QList>
 #include <QString>
 
 namespace ui {
@@ -12,6 +14,14 @@ namespace ui {
 // The text to display for a caption: each CR a line break, and no more than
 // a screenful of characters, so a runaway text cannot stall the layout.
 QString displayText(const QString &caption);
+
+// A stretch of a caption in a colour of its own, and perhaps struck out.
+struct TextColour {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    QColor colour;
+    bool struckOut = false;
+};
 
 class Label;
 
@@ -23,7 +33,9 @@ class Label : public QLabel {
 public:
     explicit Label(QWidget *parent = nullptr);
 
-    void setCaption(const QString &caption);
+    // The caption, with stretches of it in colours of their own (in order,
+    // not overlapping); the rest in the label's text colour.
+    void setCaption(const QString &caption, const QList<TextColour> &colours = {});
     const QString &caption() const { return m_caption; }
     void setBorder(bool singleLine);
 
@@ -37,6 +49,7 @@ protected:
 
 private:
     QString m_caption;
+    QList<TextColour> m_colours;
     ClickTracker m_click;
 };
 

@@ -39,11 +39,11 @@ bool waitForActive(const QString &title, int ms = 15000)
 }
 
 // Starts the program in a folder of `tasks` tasks with their pictures; with
-// none, the folder has no task list.
-void startIn(const testing::TaskFolder &folder, int tasks, QProcess &program)
+// none, the folder has no task list. `list` replaces the numbered tasks.
+void startIn(const testing::TaskFolder &folder, int tasks, QProcess &program, const QByteArray &list = {})
 {
     if (tasks > 0)
-        folder.write("REVAZE.INI", testing::numberedTasks(tasks));
+        folder.write("REVAZE.INI", list.isEmpty() ? testing::numberedTasks(tasks) : list);
     for (int k = 1; k <= tasks; ++k)
         testing::writePicture(folder, QString("P%1.WMF").arg(k), Qt::blue);
     program.setWorkingDirectory(folder.path());
@@ -169,6 +169,40 @@ private slots:
         QVERIFY(waitForActive("Ladefehler"));
         fromMenu.kill();
         fromMenu.waitForFinished();
+    }
+
+    // Writing mode on a German keyboard: an umlaut, and an accent typed with
+    // its dead key, reach the field; after a task change by a mouse click
+    // the field still has the keyboard; a right answer says so.
+    void writingOnAGermanKeyboard()
+    {
+        testing::TaskFolder folder;
+        QProcess program;
+        startIn(folder, 2, program, testing::cp1252("P1.WMF\r\nDie Äpfel\r\nP2.WMF\r\nDas Café\r\n"));
+        QVERIFY(waitForActive("Revaze"));
+        key("Return");
+        QVERIFY(waitForActive("O n d r e l"));
+        const QString main = run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
+        const auto click = [&main](int x, int y) { run({"mousemove", "--window", main, QString::number(x), QString::number(y), "click", "1"}); };
+        click(80, 24);   // "Einstellung"
+        click(74, 144);  // "Schreibmodus"
+        QVERIFY(waitForActive("Revaze"));
+        key("Return");
+        QVERIFY(waitForActive("O n d r e l"));
+        run({"type", "--delay", "40", "Die Äpfel"});
+        key("Return");
+        QVERIFY(waitForActive("Veduzozeva"));
+        key("Return");
+        QVERIFY(waitForActive("O n d r e l"));
+        click(192, 24);  // "Vorherige Aufgabe"
+        click(304, 24);  // "Nächste Aufgabe"
+        run({"type", "--delay", "40", "Das Caf"});
+        key("dead_acute");
+        key("e");
+        key("Return");
+        QVERIFY(waitForActive("Veduzozeva"));
+        program.kill();
+        program.waitForFinished();
     }
 
     void endsWithoutTaskList()

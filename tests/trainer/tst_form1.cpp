@@ -330,6 +330,7 @@ private slots:
         QTest::newRow("work mode, Enter then V") << 1 << "Right Left Enter V" << QList<QStringList>{dog};
         QTest::newRow("V twice: again from the start") << 2 << "V V" << QList<QStringList>{dog, dog};
         QTest::newRow("quiz, right click on the second label") << 3 << "right" << QList<QStringList>{dog};
+        QTest::newRow("writing: V types, the picture reads") << 4 << "V click picture" << QList<QStringList>{dog};
     }
     void readAloud()
     {
@@ -339,7 +340,7 @@ private slots:
         w.form.setSpeechEngine(std::make_unique<FakeSpeech>(&log));
         w.open();
         testing::clickOn(w.control("Bild6"));
-        testing::clickOn(w.control(mode == 1 ? "Option1" : mode == 2 ? "Option2" : "Option3"));
+        testing::clickOn(w.control(QByteArray("Option" + QByteArray::number(mode)).constData()));
         QCOMPARE(w.form.trainer().modul().CurrentMode, mode);
         w.messages.clear();
         for (const QString &step : action.split(' ')) {
@@ -353,15 +354,56 @@ private slots:
                 testing::clickOn(w.control("Bezeichnung1"));
             else if (step == "right") // all four choices are the dog: the draw gives task 1 each time
                 testing::clickOn(w.control("quiz2"), {}, Qt::RightButton);
+            else if (step == "picture")
+                testing::clickOn(w.control("Bild1"));
         }
         QCOMPARE(log.said, said);
         QVERIFY(w.messages.shown().isEmpty()); // a right click judges nothing
         QCOMPARE(w.task(), qint64(1));
         // Leaving the task stops the speech.
         const int stops = log.stops;
-        testing::keyTo(&w.form, Qt::Key_Right);
+        testing::keyTo(&w.form, mode == 4 ? Qt::Key_PageDown : Qt::Key_Right);
         if (!said.isEmpty())
             QVERIFY(log.stops > stops);
+    }
+
+    // Writing mode through real input: the field has the keyboard once the
+    // mode is chosen with the mouse and after a task change by a click; the
+    // letters are judged after Enter, "Prüfen" checks as Enter does.
+    void writingMode()
+    {
+        Window w(2, testing::cp1252("P1.WMF\r\nDie Äpfel\r\nP2.WMF\r\nDer Hund\r\n"));
+        w.open();
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Option4"));
+        QWidget *field = w.control("Text1");
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        testing::typeText(&w.form, "Die Apfel\n");
+        QVERIFY(w.control("Bezeichnung7")->isVisible() && !w.control("Bezeichnung8")->isVisible());
+        QCOMPARE(w.caption("Bezeichnung7"), QString("Die Apfel"));
+        testing::clickOn(w.control("Bild5"));
+        QVERIFY(w.control("Bezeichnung8")->isVisible());
+        QCOMPARE(w.caption("Bezeichnung8"), QString("Die Äpfel"));
+        for (int i = 0; i < 5; ++i)
+            testing::keyTo(&w.form, Qt::Key_Backspace);
+        testing::typeText(&w.form, "Äpfel");
+        w.messages.clear();
+        testing::clickOn(w.control("Bezeichnung6"));
+        QCOMPARE(w.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
+        QCOMPARE(w.task(), 2);
+        QCOMPARE(field->property("text").toString(), QString());
+        QVERIFY(!w.control("Bezeichnung7")->isVisible());
+        testing::clickOn(w.control("Bild2"));
+        QCOMPARE(QApplication::focusWidget(), field);
+        testing::typeText(&w.form, "x ");
+        QCOMPARE(field->property("text").toString(), QString("x "));
+        testing::keyTo(&w.form, Qt::Key_PageDown);
+        QCOMPARE(w.task(), 2);
+        // Another mode hides the field and shows what that mode shows.
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Option2"));
+        QVERIFY(!field->isVisible() && !w.control("Bezeichnung6")->isVisible());
+        QCOMPARE(w.caption("Bezeichnung1"), QString("Die Äpfel\r"));
     }
 
     void speechMissingSaysSoOnce()

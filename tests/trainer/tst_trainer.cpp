@@ -4,6 +4,7 @@
 #include "testcore.h"
 #include "trainer/trainer.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <deque>
@@ -62,6 +63,7 @@ const QString kNotice[] = {
     "Du befindest dich jetzt im Arbeitsmodus:\r\rLies die Fragen, überlege und drücke ENTER.\r\r",
     "Du befindest dich jetzt im Lernmodus:\r\rLies die Fragen und merke dir die Antworten gut.\r\r",
     "Du befindest dich jetzt im Quizmodus:\r\rLies die Fragen und klicke die passende Antwort an.\r\r",
+    "Du befindest dich jetzt im Schreibmodus:\r\rSchau dir das Bild an, schreibe das Wort und drücke ENTER.\r\r",
 };
 
 } // namespace
@@ -262,6 +264,7 @@ private slots:
         QTest::newRow("work") << 1 << "";
         QTest::newRow("learning") << 2 << "Antwort 1\r";
         QTest::newRow("quiz") << 3 << "";
+        QTest::newRow("writing") << 4 << "";
     }
 
     void modes()
@@ -288,6 +291,88 @@ private slots:
         // A task shown later follows the mode too.
         f.trainer.nextTask();
         QCOMPARE(f.trainer.answerDisplay(), mode == 2 ? QString("Antwort 2\r") : QString());
+    }
+
+    // Writing mode's judge on children's spellings. Marks: each letter as
+    // typed; "~x" x typed for another letter, "_" a letter missing, "+x" x
+    // typed too many.
+    void judgeWriting_data()
+    {
+        testing::columns<QString, QString, QString, bool>("typed", "answer", "marks", "onlyCapitals");
+        QTest::newRow("right") << "Das Haus" << "Das Haus" << "Das Haus" << false;
+        QTest::newRow("a noun in small letters") << "das haus" << "Das Haus" << "~das ~haus" << true;
+        QTest::newRow("a letter too many") << "Das Hause" << "Das Haus" << "Das Haus+e" << false;
+        QTest::newRow("a letter missing marks only itself") << "Das Hus" << "Das Haus" << "Das H_us" << false;
+        QTest::newRow("run together") << "Dashaus" << "Das Haus" << "Das_~haus" << false;
+        QTest::newRow("spaces and line breaks count as one") << " Der  Fisch\tschwimmt " << "Der Fisch@schwimmt"
+                                                             << "Der Fisch schwimmt" << false;
+        QTest::newRow("no-break space") << "Das\u00A0Haus" << "Das Haus" << "Das Haus" << false;
+        QTest::newRow("ae is no ä") << "Die Aepfel" << "Die Äpfel" << "Die ~A+epfel" << false;
+        QTest::newRow("ß") << "Die Strase" << "Die Straße" << "Die Stra~se" << false;
+        QTest::newRow("punctuation counts") << "Die Sonne scheint" << "Die Sonne@scheint." << "Die Sonne scheint_" << false;
+        QTest::newRow("nothing typed") << "" << "Der Ball" << "________" << false;
+        QTest::newRow("an empty line") << "@" << "" << "" << false;
+        QTest::newRow("a soft hyphen only marks syllables") << "Sonne" << "Son\u00ADne" << "Sonne" << false;
+    }
+    void judgeWriting()
+    {
+        const auto [typed, answer, marks, onlyCapitals] = testing::fetch<QString, QString, QString, bool>(
+            "typed", "answer", "marks", "onlyCapitals");
+        const trainer::WritingCheck check = trainer::judgeWriting(typed, answer);
+        QString shown;
+        for (const trainer::LetterMark &mark : check.marks) {
+            const QString letter = mark.kind == trainer::LetterMark::Missing ? QString() : QString(mark.typed);
+            shown += QStringList{"", "~", "_", "+"}.at(mark.kind) + letter;
+        }
+        QCOMPARE(shown, marks);
+        QCOMPARE(check.right, !marks.contains(QRegularExpression("[~_+]")));
+        QCOMPARE(check.onlyCapitalsWrong, onlyCapitals);
+    }
+
+    // Writing mode: the keys type, but for Esc, Enter (which checks), Page
+    // Down and Page Up. A wrong check keeps the text; the third shows the
+    // right answer, as "Lösung zeigen" does at once; a right one says so and
+    // goes on, writing afresh. Only the picture's dictation reads aloud.
+    void writing()
+    {
+        Fixture f(tasksWithAnswers({"Das Haus", "Der Hund@bellt", "Die Maus"}));
+        f.startAt(1);
+        f.trainer.chooseMode(app::WritingMode);
+        f.messages.clear();
+        for (int key : {32, 37, 39, 36, 35, int('V')})
+            f.trainer.keyDown(key);
+        QCOMPARE(f.task(), 1);
+        QCOMPARE(f.trainer.answerDisplay(), QString());
+        QVERIFY(f.trainer.speakable().isEmpty());
+        QCOMPARE(f.trainer.dictation(), QStringList{"Das Haus"});
+        f.trainer.setTyped("Das Hus");
+        for (int check = 1; check <= 3; ++check) {
+            f.trainer.keyDown(13);
+            QVERIFY(f.trainer.lastCheck() && !f.trainer.lastCheck()->right);
+            QCOMPARE(f.trainer.solutionShown(), check == 3);
+        }
+        QCOMPARE(f.trainer.typed(), QString("Das Hus"));
+        QVERIFY(f.messages.shown().isEmpty());
+        const int shows = f.trainer.taskShows();
+        f.trainer.setTyped("Das  Haus");
+        f.trainer.checkWriting();
+        QCOMPARE(f.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
+        QCOMPARE(f.messages.titles(), QStringList{"Veduzozeva"});
+        QCOMPARE(f.task(), 2);
+        QVERIFY(f.trainer.taskShows() > shows);
+        QVERIFY(f.trainer.typed().isEmpty() && !f.trainer.lastCheck() && !f.trainer.solutionShown());
+        QCOMPARE(f.trainer.dictation(), (QStringList{"Der Hund", "bellt"}));
+        f.trainer.reveal();
+        QVERIFY(f.trainer.solutionShown());
+        f.trainer.keyDown(34);
+        QCOMPARE(f.task(), 3);
+        QVERIFY(!f.trainer.solutionShown());
+        f.trainer.keyDown(33);
+        QCOMPARE(f.task(), 2);
+        f.trainer.keyDown(27);
+        QCOMPARE(f.messages.titles().last(), QString("Ridoziruvirer"));
+        f.trainer.chooseMode(app::LearningMode);
+        QVERIFY(f.trainer.dictation().isEmpty());
     }
 
     void missingPicture()
