@@ -11,20 +11,22 @@ namespace {
 
 const QString kHelp = QStringLiteral(
     "Aufruf: revaze [ORDNER]\n"
-    "        revaze --arbeitsblatt DATEI.pdf [ORDNER] [--lineatur 1|2] [--titel TEXT]\n"
+    "        revaze --arbeitsblatt DATEI.pdf [ORDNER] [--lineatur 1|2] [--titel TEXT] [--silben]\n"
     "        revaze --bild-importieren DATEI... [--ordner ORDNER]\n"
     "Revaze übt Lesen und Schreiben mit Bildern und Wörtern. Die Aufgaben stehen in der\n"
     "Datei REVAZE.INI im ORDNER (ohne Angabe: im aktuellen Ordner).\n"
     "  --arbeitsblatt DATEI.pdf  das Arbeitsblatt zur Aufgabenliste als PDF schreiben\n"
     "    --lineatur 1|2           die Lineatur der 1. Klasse (5 mm, ohne Angabe) oder der 2. Klasse (4 mm)\n"
     "    --titel TEXT             eine Überschrift für die Aufgabenseiten\n"
+    "    --silben                 auf den Lösungsseiten einen Silbenbogen unter jede Silbe\n"
     "  --bild-importieren DATEI...  Bilder (PNG, JPEG, GIF, BMP, SVG, WMF) als Aufgabenbilder\n"
     "                             in den ORDNER übernehmen (ohne Angabe: den aktuellen)\n"
     "  --help     diese Hilfe zeigen\n"
     "  --version  die Version zeigen\n");
 
 const QString kUnknown = QStringLiteral("unbekannte Angabe. Hilfe: revaze --help");
-const QString kWorksheetUsage = QStringLiteral("Aufruf: revaze --arbeitsblatt DATEI.pdf [ORDNER] [--lineatur 1|2] [--titel TEXT]");
+const QString kWorksheetUsage =
+    QStringLiteral("Aufruf: revaze --arbeitsblatt DATEI.pdf [ORDNER] [--lineatur 1|2] [--titel TEXT] [--silben]");
 const QString kImportUsage = QStringLiteral("Aufruf: revaze --bild-importieren DATEI... [--ordner ORDNER]");
 
 CommandLine failed(const QString &message, const QString &folder = QString())
@@ -48,10 +50,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption worksheet(QStringLiteral("arbeitsblatt"), QString(), QStringLiteral("DATEI"));
     const QCommandLineOption lineatur(QStringLiteral("lineatur"), QString(), QStringLiteral("1|2"));
     const QCommandLineOption title(QStringLiteral("titel"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption bySyllables(QStringLiteral("silben"));
     const QCommandLineOption import(QStringLiteral("bild-importieren"));
     const QCommandLineOption folder(QStringLiteral("ordner"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption fromMenu(QStringLiteral("aus-dem-menue"));
-    parser.addOptions({help, versionOption, worksheet, lineatur, title, import, folder, fromMenu});
+    parser.addOptions({help, versionOption, worksheet, lineatur, title, bySyllables, import, folder, fromMenu});
 
     // The program's name goes first, as the parser expects it.
     const bool parsed = parser.parse(QStringList{QStringLiteral("revaze")} + arguments);
@@ -67,7 +70,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return result;
     }
     const QStringList positional = parser.positionalArguments();
-    const bool worksheetOnly = parser.isSet(lineatur) || parser.isSet(title);
+    const bool worksheetOnly = parser.isSet(lineatur) || parser.isSet(title) || parser.isSet(bySyllables);
 
     // A job's option without its value still names the job, for its usage message.
     const auto named = [&arguments](const QString &option) {
@@ -91,6 +94,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
             result.lineatur = year.toInt();
         }
         result.title = parser.value(title);
+        result.syllables = parser.isSet(bySyllables);
         return result;
     }
     if (parser.isSet(import)) {

@@ -14,6 +14,7 @@ struct CommandLine {
     QString outputFile;  // Worksheet: the PDF file to write
     int lineatur = 1;    // Worksheet: the ruling of the first or the second school year
     QString title;       // Worksheet: the heading of the task pages, if any
+    bool syllables = false;  // Worksheet: arcs under the syllables of the solutions
     QStringList pictures;  // ImportPictures: the files to import
     bool fromMenu = false;  // started by the desktop entry
     QString message;  // what to print for PrintHelp, PrintVersion and Fail

@@ -1,5 +1,5 @@
 #include "desktopstart.h"
-#include "rememberedfolder.h"
+#include "settings.h"
 
 #include "tasklist/foldernames.h"
 #include "ui/folderdialog.h"

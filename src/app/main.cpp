@@ -1,7 +1,7 @@
 // Revaze: a picture, a word to find, and three ways to practise it.
 #include "app/commandline.h"
 #include "app/desktopstart.h"
-#include "app/rememberedfolder.h"
+#include "app/settings.h"
 #include "app/withoutwindow.h"
 #include "trainer/form1.h"
 #include "ui/application.h"

@@ -43,7 +43,7 @@ int runWithoutWindow(const CommandLine &command, int &argc, char **argv)
     const QDir folder(command.folder.isEmpty() ? QDir::currentPath() : command.folder);
     if (command.action == CommandLine::Worksheet) {
         const worksheet::Result written =
-            worksheet::writePdf(command.outputFile, folder, {command.lineatur, command.title});
+            worksheet::writePdf(command.outputFile, folder, {command.lineatur, command.title, command.syllables});
         if (!written.ok)
             printError(written.message);
         return written.ok ? 0 : 1;

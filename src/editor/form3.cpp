@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "app/settings.h"
 #include "resources/icons.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
@@ -182,6 +183,10 @@ void Form3::buildWorkArea()
     Text1->setFont(ui::designFont(kVerdana, 12, true));
     // Tab leaves the text for the "Eingabe" button instead of being typed.
     Text1->setTabChangesFocus(true);
+    // A soft hyphen marks a word's syllables by hand, typed as in word processors.
+    Text1->setToolTip(QStringLiteral("Strg+Minus: Silbentrenner, der die Silben eines Wortes selbst festlegt"));
+    auto *softHyphen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), Text1, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(softHyphen, &QShortcut::activated, Text1, [this] { Text1->insertPlainText(QString(QChar(0x00AD))); });
 }
 
 void Form3::buildToolbar()
@@ -284,6 +289,7 @@ void Form3::activated()
 
 void Form3::Form_Activate()
 {
+    Bezeichnung1->setReadBySyllables(app::readsBySyllables());
     m_editor.LoadEditorList();
     showState();
 }
@@ -368,6 +374,8 @@ void Form3::Bild5_Click()
 
 void Form3::Bild8_Click()
 {
+    // The arcs under the syllables follow the trainer's "Silben".
+    m_printOptions.syllables = app::readsBySyllables();
     if (const worksheet::Result printed = worksheet::printWithDialog(m_editor.folder(), m_printOptions, this); !printed.ok)
         ui::showMessage(ui::information(printed.message + QChar('\r'), QStringLiteral("Arbeitsblatt drucken")), this);
 }

@@ -6,11 +6,14 @@
 #include <QFile>
 #include <QLibrary>
 
+#include <atomic>
 #include <cstdlib>
 
 namespace syllables {
 
 namespace {
+
+std::atomic<bool> g_ready{false};
 
 template <typename Function>
 bool resolve(QLibrary &library, const char *name, Function *function)
@@ -28,6 +31,7 @@ struct Patterns {
     static const Patterns &instance()
     {
         static const Patterns patterns;
+        g_ready = true;
         return patterns;
     }
 
@@ -49,6 +53,11 @@ private:
 };
 
 } // namespace
+
+bool patternsReady()
+{
+    return g_ready;
+}
 
 bool patternsLoaded()
 {

@@ -17,5 +17,7 @@ namespace syllables {
 std::optional<QList<qsizetype>> patternBreaks(const QString &lowerWord);
 
 bool patternsLoaded();
+// Without waiting: whether loading the patterns has finished, found or not.
+bool patternsReady();
 
 } // namespace syllables

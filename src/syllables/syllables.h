@@ -37,6 +37,10 @@ SyllableText analyse(const QString &text);
 // found. The first call of any function here loads them, which takes libhyphen
 // about a second; calling this once from a worker thread spares a window that wait.
 bool usesPatterns();
+// Without waiting: whether the patterns are loaded or known to be missing.
+// A window calls usesPatterns() from a worker thread and, until then, shows
+// its text without syllables.
+bool patternsReady();
 // split() by the built-in rules alone, as when the patterns are missing.
 QStringList splitByRules(const QString &word);
 

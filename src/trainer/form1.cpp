@@ -1,7 +1,9 @@
 #include "form1.h"
 
 #include "app/textmarks.h"
+#include "app/settings.h"
 #include "editor/form3.h"
+#include "syllables/syllables.h"
 #include "help/form2.h"
 #include "help/vazideza.h"
 #include "resources/icons.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLineEdit>
+#include <QThread>
 
 namespace trainer {
 
@@ -66,9 +69,15 @@ Form1::Form1(std::unique_ptr<app::RandomSource> random, QWidget *parent)
     buildToolbar();
     buildModePanel();
     buildQuizPanel();
+    showSyllables();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The patterns load into the program's memory, not the window's: let it finish.
+    if (m_loadingSyllables)
+        m_loadingSyllables->wait();
+}
 
 void Form1::buildTaskArea()
 {
@@ -152,8 +161,8 @@ void Form1::buildModePanel()
 {
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    // Grown below the designed three options to hold writing mode's.
-    ui::placeTwips(Frame1, 840, 720, 2295, 1695);
+    // Grown below the designed three options to hold writing mode's and "Silben".
+    ui::placeTwips(Frame1, 840, 720, 2295, 2055);
     ui::setColors(Frame1, ui::colors::mediumBlue);
     const struct {
         const char *name;
@@ -177,6 +186,13 @@ void Form1::buildModePanel()
         Option[i] = button;
     }
     Option[1]->setChecked(true);
+    Check1 = new ui::CheckBox(QStringLiteral("Silben"), Frame1);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    ui::placeTwips(Check1, 120, 1680, 2055, 255);
+    ui::setColors(Check1, ui::colors::mediumBlue, ui::colors::white);
+    Check1->setFont(ui::designFont(kVerdana, 9.75, true));
+    Check1->setChecked(app::readsBySyllables());
+    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
     Frame1->hide();
 }
 
@@ -300,6 +316,27 @@ void Form1::Option1_Click() { chooseMode(app::WorkMode); }
 void Form1::Option2_Click() { chooseMode(app::LearningMode); }
 void Form1::Option3_Click() { chooseMode(app::QuizMode); }
 void Form1::Option4_Click() { chooseMode(app::WritingMode); }
+
+void Form1::Check1_Click()
+{
+    app::setReadsBySyllables(Check1->isChecked());
+    showSyllables();
+}
+
+void Form1::showSyllables()
+{
+    const bool on = Check1->isChecked();
+    // The syllable patterns take a second to load: meanwhile the answers show plain.
+    if (on && !syllables::patternsReady() && !m_loadingSyllables) {
+        m_loadingSyllables = QThread::create([] { syllables::usesPatterns(); });
+        m_loadingSyllables->setParent(this);
+        connect(m_loadingSyllables, &QThread::finished, this, &Form1::showSyllables);
+        connect(m_loadingSyllables, &QThread::finished, m_loadingSyllables, &QObject::deleteLater);
+        m_loadingSyllables->start();
+    }
+    for (ui::Label *label : {Bezeichnung1, quiz[0], quiz[1], quiz[2], quiz[3], Bezeichnung8})
+        label->setReadBySyllables(on);
+}
 
 void Form1::Bezeichnung6_Click()
 {

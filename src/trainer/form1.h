@@ -7,9 +7,13 @@
 #include "ui/click.h"
 #include "ui/window.h"
 
+#include <QPointer>
+
 #include <memory>
 
+class QCheckBox;
 class QFrame;
+class QThread;
 class QLineEdit;
 class QRadioButton;
 
@@ -62,6 +66,7 @@ public:
     void Option4_Click();        // writing mode
     void Bezeichnung6_Click();   // "Prüfen": checks what was typed, as Enter does
     void Bild1_Click();          // in writing mode, reads the answer aloud
+    void Check1_Click();         // "Silben": the answers by syllables, kept for the next run
     void quiz1_Click();
     void quiz2_Click();
     void quiz3_Click();
@@ -84,6 +89,7 @@ private:
     void buildQuizPanel();
     void buildWritingPanel();
     void showWriting();
+    void showSyllables();
     // Puts what the trainer holds on the screen.
     void showState();
     void run(void (Trainer::*action)());
@@ -117,6 +123,8 @@ private:
     ui::Label *Bezeichnung7 = nullptr;
     ui::Label *Bezeichnung8 = nullptr;
     int m_writingTaskShows = -1;
+    QCheckBox *Check1 = nullptr;
+    QPointer<QThread> m_loadingSyllables;
 };
 
 } // namespace trainer

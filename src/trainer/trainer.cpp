@@ -1,6 +1,6 @@
 #include "trainer.h"
 
-#include "app/rememberedfolder.h"
+#include "app/settings.h"
 #include "app/textmarks.h"
 #include "tasklist/foldernames.h"
 #include "ui/virtualkeys.h"

@@ -2,6 +2,8 @@
 
 #include "units.h"
 
+#include "syllables/syllables.h"
+
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -82,8 +84,29 @@ void Label::setCaption(const QString &caption, const QList<TextColour> &colours)
         return;
     m_caption = caption;
     m_colours = colours;
+    showCaption();
+}
+
+void Label::setReadBySyllables(bool on)
+{
+    m_bySyllables = on;
+    showCaption();
+}
+
+void Label::showCaption()
+{
+    QList<TextColour> colours = m_colours;
+    QString text = m_caption;
+    if (m_bySyllables && colours.isEmpty() && syllables::patternsReady()) {
+        const syllables::SyllableText read = syllables::analyse(m_caption);
+        text = read.shown;
+        for (const syllables::Syllable &syllable : read.syllables) {
+            if (syllable.ofWord > 1 && syllable.index % 2 == 1)
+                colours.append({syllable.start, syllable.length, kSecondSyllable});
+        }
+    }
     setTextFormat(colours.isEmpty() ? Qt::PlainText : Qt::RichText);
-    setText(colours.isEmpty() ? displayText(caption) : colouredHtml(caption, colours));
+    setText(colours.isEmpty() ? displayText(text) : colouredHtml(text, colours));
 }
 
 void Label::setBorder(bool singleLine)

@@ -28,6 +28,11 @@ class Label;
 // A label named `name`, placed in twips inside `parent`.
 Label *makeLabel(QWidget *parent, const char *name, int left, int top, int width, int height);
 
+// The second colour of reading by syllables: a dark red that reads well on
+// the answers' light blue beside their blue, also for eyes weak for red and
+// green, which tell it from blue by its lightness and hue.
+inline const QColor kSecondSyllable{160, 0, 0};
+
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -36,6 +41,11 @@ public:
     // The caption, with stretches of it in colours of their own (in order,
     // not overlapping); the rest in the label's text colour.
     void setCaption(const QString &caption, const QList<TextColour> &colours = {});
+    // Shows each word's syllables in two alternating colours, the first in
+    // the label's text colour (a text given colours of its own stays as it
+    // is). Until the syllable patterns are loaded the text shows plain;
+    // calling this again afterwards colours it.
+    void setReadBySyllables(bool on);
     const QString &caption() const { return m_caption; }
     void setBorder(bool singleLine);
 
@@ -48,8 +58,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showCaption();
+
     QString m_caption;
     QList<TextColour> m_colours;
+    bool m_bySyllables = false;
     ClickTracker m_click;
 };
 

@@ -15,4 +15,14 @@ void OptionButton::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
+CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CheckBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "worksheet.h"
 
+#include "syllables/syllables.h"
 #include "tasklist/filewriter.h"
 #include "tasklist/foldernames.h"
 #include "ui/picturefile.h"
@@ -11,6 +12,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 
 namespace worksheet {
@@ -143,9 +145,12 @@ private:
         }
     }
 
-    // The answer in school size: small letters fill the middle band.
-    void write(const QString &text, const Ruling &r, double left, double right)
+    // The answer in school size: small letters fill the middle band. Soft
+    // hyphens only mark syllables and are not written.
+    void write(const QString &answerLine, const Ruling &r, double left, double right)
     {
+        const syllables::SyllableText read = syllables::analyse(answerLine);
+        const QString &text = read.shown;
         double pixels = kProbePixels * dots(r.base - r.middle) / std::max(1.0, m_probe.xHeight());
         const double width = m_probe.horizontalAdvance(text) * pixels / kProbePixels;
         if (width > right - left)
@@ -155,6 +160,25 @@ private:
         m_p.setFont(f);
         m_p.setPen(Qt::black);
         m_p.drawText(QPointF(left, dots(r.base)), text);
+        if (m_options.syllables)
+            arcs(read, f, r, left);
+    }
+
+    // An arc under each syllable, sagging into the band below the baseline.
+    void arcs(const syllables::SyllableText &read, const QFont &font, const Ruling &r, double left)
+    {
+        const QFontMetricsF metrics(font, m_p.device());
+        const double top = dots(r.base + 0.15 * (r.bottom - r.base)), depth = dots(0.55 * (r.bottom - r.base));
+        m_p.setPen(QPen(Qt::black, dots(0.3), Qt::SolidLine, Qt::RoundCap));
+        m_p.setBrush(Qt::NoBrush);
+        for (const syllables::Syllable &syllable : read.syllables) {
+            const double from = left + metrics.horizontalAdvance(read.shown.left(syllable.start));
+            const double to = left + metrics.horizontalAdvance(read.shown.left(syllable.start + syllable.length));
+            const double inset = std::min(dots(0.6), (to - from) / 6);
+            QPainterPath arc(QPointF(from + inset, top));
+            arc.cubicTo(from + inset, top + depth, to - inset, top + depth, to - inset, top);
+            m_p.drawPath(arc);
+        }
     }
 
     QPainter &m_p;

@@ -34,6 +34,9 @@ struct Options {
     // the second (2).
     int lineatur = 1;
     QString title;  // printed at the top of the task pages; none when empty
+    // The solution pages draw an arc under each syllable of the answers; the
+    // task pages stay blank for the child's own arcs.
+    bool syllables = false;
 };
 
 // The distance between the four lines of one written line, in millimetres:

@@ -1,6 +1,6 @@
 // Started from the desktop menu in a folder without a task list.
 #include "app/desktopstart.h"
-#include "app/rememberedfolder.h"
+#include "app/settings.h"
 #include "testsupport.h"
 #include "ui/folderdialog.h"
 

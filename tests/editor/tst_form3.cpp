@@ -163,16 +163,26 @@ private slots:
             QVERIFY(w.control(name)->isHidden());
     }
 
-    void noBreakSpaceTypedWithAltGr()
+    // Characters typed with a modifier go into the list byte for byte: a
+    // no-break space with AltGr, a soft hyphen (a syllable mark) with Ctrl+-.
+    void specialCharactersTyped_data()
     {
+        testing::columns<int, QString, int, QByteArray>("key", "text", "modifiers", "stored");
+        QTest::newRow("no-break space") << int(Qt::Key_nobreakspace) << QString(QChar(0xA0)) << int(Qt::GroupSwitchModifier)
+                                        << QByteArray("D\xA0" "e@f");
+        QTest::newRow("soft hyphen") << int(Qt::Key_Minus) << QString() << int(Qt::ControlModifier) << QByteArray("D\xAD" "e@f");
+    }
+    void specialCharactersTyped()
+    {
+        const auto [key, text, modifiers, stored] = testing::fetch<int, QString, int, QByteArray>("key", "text", "modifiers", "stored");
         Window w("HAUS.WMF\r\nHaus\r\n", {"HAUS.WMF"});
         testing::clickOn(w.control("Bild6"));
         testing::typeTo(&w.form, Qt::Key_D, "D");
-        testing::typeTo(&w.form, Qt::Key_nobreakspace, QString(QChar(0xA0)), Qt::GroupSwitchModifier);
+        testing::typeTo(&w.form, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
         testing::typeText(&w.form, "e\nf");
         w.messages.answer({Answer::Yes, Answer::Yes});
         w.pressEingabe();
-        QCOMPARE(w.folder.read("REVAZE.INI"), "HAUS.WMF\r\nHaus\r\nHAUS.WMF\r\nD\xA0" "e@f\r\n");
+        QCOMPARE(w.folder.read("REVAZE.INI"), "HAUS.WMF\r\nHaus\r\nHAUS.WMF\r\n" + stored + "\r\n");
     }
 
     void copyToClipboard()

@@ -1,6 +1,7 @@
 // The main window's wiring under real input: clicks, double clicks and keys
 // delivered to the window the way the window system delivers them. The
 // rules behind them are tested in tst_trainer.
+#include "app/settings.h"
 #include "help/form2.h"
 #include "help/vazideza.h"
 #include "speech/speechengine.h"
@@ -11,6 +12,7 @@
 #include "ui/picturebox.h"
 #include "ui/units.h"
 
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QStyleHints>
 #include <QtTest>
@@ -70,6 +72,8 @@ struct FakeSpeech : speech::Engine {
 class TestForm1 : public QObject {
     Q_OBJECT
 private slots:
+    void init() { app::setReadsBySyllables(false); }
+
     void startsWithTaskOneAndNotice()
     {
         Window w(10);
@@ -404,6 +408,39 @@ private slots:
         testing::clickOn(w.control("Option2"));
         QVERIFY(!field->isVisible() && !w.control("Bezeichnung6")->isVisible());
         QCOMPARE(w.caption("Bezeichnung1"), QString("Die Äpfel\r"));
+    }
+
+    // "Silben", off at first: the answer display and the quiz labels show
+    // each word's syllables in blue and dark red once the patterns are
+    // loaded, the text unchanged; the choice is kept for the next run.
+    // Off, a soft hyphen shows as nothing.
+    void readBySyllables()
+    {
+        Window w(2, testing::cp1252("P1.WMF\r\nDie Sonne\r\nP2.WMF\r\nDie Son\u00ADne\r\n"));
+        w.open();
+        const auto reds = [&w](const char *label) {
+            const QImage image = w.control(label)->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += QColor(image.pixel(x, y)).red() > 110 && QColor(image.pixel(x, y)).blue() < 90;
+            return count;
+        };
+        const QImage plain = w.control("Bezeichnung1")->grab().toImage();
+        QCOMPARE(reds("Bezeichnung1"), 0);
+        testing::keyTo(&w.form, Qt::Key_Right);
+        QCOMPARE(w.control("Bezeichnung1")->grab().toImage(), plain);
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Check1"));
+        QTRY_VERIFY_WITH_TIMEOUT(reds("Bezeichnung1") > 0, 20000);
+        QCOMPARE(w.caption("Bezeichnung1"), QString("Die Son\u00ADne\r"));
+        testing::clickOn(w.control("Option3"));
+        QVERIFY(reds("quiz1") > 0);
+        trainer::Form1 nextRun;
+        QVERIFY(testing::control<QCheckBox>(&nextRun, "Check1")->isChecked());
+        testing::clickOn(w.control("Bild6"));
+        testing::clickOn(w.control("Check1"));
+        QCOMPARE(reds("quiz1"), 0);
     }
 
     void speechMissingSaysSoOnce()

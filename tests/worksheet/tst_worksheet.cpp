@@ -52,8 +52,9 @@ private slots:
             lines << (k == 3 ? "FEHLT.WMF" : k % 2 ? "ROT.PNG" : "BLAU.PNG") << QStringLiteral("Wort %1").arg(k);
         lines[1] = "Der Hund@bellt";
         folder.write("REVAZE.INI", testing::cp1252(lines.join("\r\n") + "\r\n"));
-        // As printed for the first school year without a title, and for the second with one.
-        for (const worksheet::Options &options : {worksheet::Options{}, worksheet::Options{2, "Tiere im Wald"}}) {
+        // As printed for the first school year without a title, and for the
+        // second with one and with arcs under the syllables.
+        for (const worksheet::Options &options : {worksheet::Options{}, worksheet::Options{2, "Tiere im Wald", true}}) {
             const QString pdf = folder.filePath(QStringLiteral("blatt%1.pdf").arg(options.lineatur));
             const worksheet::Result written = worksheet::writePdf(pdf, folder.dir(), options);
             QVERIFY2(written.ok, qPrintable(written.message));
@@ -114,6 +115,10 @@ private slots:
             QVERIFY(ink(img, QRectF(cell.left, r.base - 0.4, cell.right - cell.left, 0.8)) > (cell.right - cell.left) * kDpi / 25.4 * 0.8);
             const int written = ink(img, QRectF(cell.left + 1, r.middle + 1, 30, r.base - r.middle - 2));
             QVERIFY2(solutions ? written > 5 : written == 0, qPrintable(QString::number(written)));
+            // Arcs under the syllables, below the baseline, only on the solution pages asked for them.
+            const double band = r.bottom - r.base;
+            const int arcs = ink(img, QRectF(cell.left + 1, r.base + 0.3 * band, 30, 0.5 * band));
+            QVERIFY2(solutions && lineatur == 2 ? arcs > 3 : arcs == 0, qPrintable(QString::number(arcs)));
         }
     }
 
