@@ -51,8 +51,6 @@ private slots:
         testing::columns<QStringList, int, QString, bool>("arguments", "action", "folder", "fromMenu");
         QTest::newRow("nothing") << QStringList() << int(app::CommandLine::Run) << "" << false;
         QTest::newRow("folder") << QStringList{"/tmp"} << int(app::CommandLine::Run) << "/tmp" << false;
-        QTest::newRow("missing folder") << QStringList{"/gibt/es/nicht"} << int(app::CommandLine::Fail) << "/gibt/es/nicht" << false;
-        QTest::newRow("help") << QStringList{"--help"} << int(app::CommandLine::PrintHelp) << "" << false;
         QTest::newRow("help after a folder") << QStringList{"/tmp", "-h"} << int(app::CommandLine::PrintHelp) << "" << false;
         QTest::newRow("version") << QStringList{"--version"} << int(app::CommandLine::PrintVersion) << "" << false;
         QTest::newRow("from the desktop menu") << QStringList{"--aus-dem-menue"} << int(app::CommandLine::Run) << "" << true;
@@ -134,12 +132,11 @@ private slots:
         QImage photo(1200, 900, QImage::Format_RGB32);
         photo.fill(Qt::darkGreen);
         QVERIFY(photo.save(dir.filePath("Bär.png")));
-        QFile png(dir.filePath("Bär.png"));
         QFile text(dir.filePath("brief.txt"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Hallo") == 5);
         text.close();
         // Into the working folder, the default; one of the two fails.
-        const Run run = runWithoutDisplay({"--bild-importieren", png.fileName(), text.fileName()}, dir.path());
+        const Run run = runWithoutDisplay({"--bild-importieren", dir.filePath("Bär.png"), text.fileName()}, dir.path());
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.contains("BÄR.WMF"));
         QVERIFY(run.err.contains("brief.txt"));

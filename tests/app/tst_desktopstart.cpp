@@ -11,6 +11,7 @@ using ui::Answer;
 class TestDesktopStart : public QObject {
     Q_OBJECT
 private slots:
+    void init() { app::rememberTaskFolder(QString()); }
     void cleanup() { ui::setFolderHook(nullptr); }
     void findsAFolder_data();
     void findsAFolder();
@@ -55,7 +56,6 @@ void TestDesktopStart::findsAFolder()
     for (Answer a : answers)
         boxes.answer({a});
 
-    app::rememberTaskFolder(QString());
     QCOMPARE(app::findTaskFolderForDesktopStart(path("start"), path("samples"), root.filePath("Dokumente"), path(remembered)),
              path(found));
     // A folder picked is the one chosen last.

@@ -38,6 +38,15 @@ bool waitForActive(const QString &title, int ms = 15000)
     return waitFor([&] { return run({"getactivewindow", "getwindowname"}) == title; }, ms);
 }
 
+// The program a test started, ended with the test.
+struct Program : QProcess {
+    ~Program() override
+    {
+        kill();
+        waitForFinished();
+    }
+};
+
 // Starts the program in a folder of `tasks` tasks with their pictures; with
 // none, the folder has no task list. `list` replaces the numbered tasks.
 void startIn(const testing::TaskFolder &folder, int tasks, QProcess &program, const QByteArray &list = {})
@@ -57,6 +66,23 @@ void key(const QString &name)
     QTest::qWait(300);
 }
 
+// Closes the notice a started program shows, with Return, and gives its main window.
+QString mainWindowPastNotice()
+{
+    if (!waitForActive("Revaze"))
+        return {};
+    key("Return");
+    waitForActive("O n d r e l");
+    return run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
+}
+
+// Clicks (or double-clicks) at a point of a window, in pixels.
+void clickIn(const QString &window, int x, int y, int clicks = 1)
+{
+    run({"mousemove", "--window", window, QString::number(x), QString::number(y), "click", "--repeat", QString::number(clicks),
+         "--delay", "60", "1"});
+}
+
 } // namespace
 
 class TestRealWindow : public QObject {
@@ -72,7 +98,7 @@ private slots:
     void keysDriveTheProgram()
     {
         testing::TaskFolder folder;
-        QProcess program;
+        Program program;
         startIn(folder, 3, program);
         QVERIFY(program.waitForStarted());
 
@@ -121,18 +147,12 @@ private slots:
     {
         const auto [x, title] = testing::fetch<int, QString>("x", "title");
         testing::TaskFolder folder;
-        QProcess program;
+        Program program;
         startIn(folder, 1, program);
-        QVERIFY(waitForActive("Revaze"));
-        key("Return");
-        QVERIFY(waitForActive("O n d r e l"));
-        const QString main = run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
-        run({"mousemove", "--window", main, QString::number(x), "24", "click", "--repeat", "2", "--delay", "60", "1"});
+        clickIn(mainWindowPastNotice(), x, 24, 2);
         QVERIFY(waitForActive(title));
         QTest::qWait(1000);
         QCOMPARE(run({"getactivewindow", "getwindowname"}), title);
-        program.kill();
-        program.waitForFinished();
     }
 
     // The folder a parent chose with "Benutzerwahl" is the one the next start
@@ -145,30 +165,24 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        QProcess program;
+        Program program;
         program.setProcessEnvironment(env);
         startIn(folder, 1, program);
-        QVERIFY(waitForActive("Revaze"));
-        key("Return");
-        QVERIFY(waitForActive("O n d r e l"));
-        const QString main = run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
-        run({"mousemove", "--window", main, "472", "24", "click", "1"});
+        clickIn(mainWindowPastNotice(), 472, 24); // "Benutzerwahl"
         QVERIFY(waitForActive("Revaze: Ordner mit Aufgaben wählen"));
         QTest::qWait(500); // the dialog puts the focus into its name field
         run({"type", "--delay", "20", chosen.path()});
         key("Return");
         QVERIFY(waitForActive("Ladefehler"));
-        program.kill();
-        program.waitForFinished();
+        program.kill(); // its box must not stand in for the next start's
+        QVERIFY(program.waitForFinished() && waitForWindow("Ladefehler", false));
 
-        QProcess fromMenu;
+        Program fromMenu;
         fromMenu.setProcessEnvironment(env);
         fromMenu.setWorkingDirectory(home.path());
         testing::endsWithTest(fromMenu);
         fromMenu.start(qEnvironmentVariable("REVAZE_BINARY"), {"--aus-dem-menue"});
         QVERIFY(waitForActive("Ladefehler"));
-        fromMenu.kill();
-        fromMenu.waitForFinished();
     }
 
     // Writing mode on a German keyboard: an umlaut, and an accent typed with
@@ -177,38 +191,30 @@ private slots:
     void writingOnAGermanKeyboard()
     {
         testing::TaskFolder folder;
-        QProcess program;
+        Program program;
         startIn(folder, 2, program, testing::cp1252("P1.WMF\r\nDie Äpfel\r\nP2.WMF\r\nDas Café\r\n"));
-        QVERIFY(waitForActive("Revaze"));
-        key("Return");
-        QVERIFY(waitForActive("O n d r e l"));
-        const QString main = run({"search", "--onlyvisible", "--name", "^O n d r e l$"});
-        const auto click = [&main](int x, int y) { run({"mousemove", "--window", main, QString::number(x), QString::number(y), "click", "1"}); };
-        click(80, 24);   // "Einstellung"
-        click(74, 144);  // "Schreibmodus"
-        QVERIFY(waitForActive("Revaze"));
-        key("Return");
-        QVERIFY(waitForActive("O n d r e l"));
+        const QString main = mainWindowPastNotice();
+        clickIn(main, 80, 24);  // "Einstellung"
+        clickIn(main, 74, 144); // "Schreibmodus", and its notice
+        QCOMPARE(mainWindowPastNotice(), main);
         run({"type", "--delay", "40", "Die Äpfel"});
         key("Return");
         QVERIFY(waitForActive("Veduzozeva"));
         key("Return");
         QVERIFY(waitForActive("O n d r e l"));
-        click(192, 24);  // "Vorherige Aufgabe"
-        click(304, 24);  // "Nächste Aufgabe"
+        clickIn(main, 192, 24); // "Vorherige Aufgabe"
+        clickIn(main, 304, 24); // "Nächste Aufgabe"
         run({"type", "--delay", "40", "Das Caf"});
         key("dead_acute");
         key("e");
         key("Return");
         QVERIFY(waitForActive("Veduzozeva"));
-        program.kill();
-        program.waitForFinished();
     }
 
     void endsWithoutTaskList()
     {
         testing::TaskFolder folder;
-        QProcess program;
+        Program program;
         startIn(folder, 0, program);
         QVERIFY(program.waitForStarted());
         QVERIFY(waitForActive("REVAZE.INI"));

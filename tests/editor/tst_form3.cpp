@@ -3,7 +3,6 @@
 // behind them are tested in tst_listeditor.
 #include "editor/form3.h"
 #include "testsupport.h"
-#include "trainer/form1.h"
 #include "ui/label.h"
 #include "ui/inputbox.h"
 #include "ui/picturebox.h"
@@ -196,36 +195,6 @@ private slots:
         const QImage image = qvariant_cast<QImage>(data->imageData());
         QCOMPARE(image.size(), QSize(40, 30));
         QCOMPARE(image.pixelColor(5, 5), w.control("Bild3")->grab().toImage().pixelColor(5, 5));
-    }
-
-    void openedAndClosedFromMainWindow()
-    {
-        testing::TaskFolder folder;
-        folder.write("REVAZE.INI", "HAUS.WMF\r\nHaus\r\n");
-        testing::writePicture(folder, "HAUS.WMF", Qt::red);
-        testing::WindowMessages messages;
-        trainer::Form1 main;
-        QVERIFY(main.Form_Load(folder.dir()));
-        QVERIFY(testing::showActive(&main));
-        QTRY_COMPARE(messages.shown().size(), 1);  // the mode notice
-
-        testing::clickOn(testing::control(&main, "Bild13"));
-        QTRY_VERIFY(qobject_cast<editor::Form3 *>(QApplication::activeWindow()));
-        auto *editor = qobject_cast<editor::Form3 *>(QApplication::activeWindow());
-        QTRY_COMPARE(editor->editor().list().count(), 2);
-
-        // "Abbrechen": the editor goes, the main window comes back and shows its notice.
-        testing::clickOn(testing::control(editor, "Bild1"));
-        QVERIFY(editor->isHidden());
-        QCOMPARE(editor->editor().list().count(), 0);
-        QVERIFY(main.isVisible());
-        QTRY_COMPARE(messages.shown().size(), 2);
-        // The close box does the same.
-        testing::clickOn(testing::control(&main, "Bild13"));
-        QVERIFY(QTest::qWaitForWindowActive(editor));
-        QVERIFY(!editor->close());
-        QVERIFY(editor->isHidden());
-        QVERIFY(main.isVisible());
     }
 
     // Ctrl+P and the printer button open the print dialog; accepted with

@@ -320,10 +320,8 @@ private slots:
             "typed", "answer", "marks", "onlyCapitals");
         const trainer::WritingCheck check = trainer::judgeWriting(typed, answer);
         QString shown;
-        for (const trainer::LetterMark &mark : check.marks) {
-            const QString letter = mark.kind == trainer::LetterMark::Missing ? QString() : QString(mark.typed);
-            shown += QStringList{"", "~", "_", "+"}.at(mark.kind) + letter;
-        }
+        for (const trainer::LetterMark &mark : check.marks)
+            shown += QStringList{"", "~", "_", "+"}.at(mark.kind) + (mark.typed.isNull() ? QString() : QString(mark.typed));
         QCOMPARE(shown, marks);
         QCOMPARE(check.right, !marks.contains(QRegularExpression("[~_+]")));
         QCOMPARE(check.onlyCapitalsWrong, onlyCapitals);
@@ -342,7 +340,6 @@ private slots:
         for (int key : {32, 37, 39, 36, 35, int('V')})
             f.trainer.keyDown(key);
         QCOMPARE(f.task(), 1);
-        QCOMPARE(f.trainer.answerDisplay(), QString());
         QVERIFY(f.trainer.speakable().isEmpty());
         QCOMPARE(f.trainer.dictation(), QStringList{"Das Haus"});
         f.trainer.setTyped("Das Hus");
@@ -353,13 +350,10 @@ private slots:
         }
         QCOMPARE(f.trainer.typed(), QString("Das Hus"));
         QVERIFY(f.messages.shown().isEmpty());
-        const int shows = f.trainer.taskShows();
         f.trainer.setTyped("Das  Haus");
         f.trainer.checkWriting();
-        QCOMPARE(f.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
-        QCOMPARE(f.messages.titles(), QStringList{"Veduzozeva"});
+        QCOMPARE(f.messages.shown(), QList<ui::Message>{ui::information("Das ist richtig, weiter!\r\r", "Veduzozeva")});
         QCOMPARE(f.task(), 2);
-        QVERIFY(f.trainer.taskShows() > shows);
         QVERIFY(f.trainer.typed().isEmpty() && !f.trainer.lastCheck() && !f.trainer.solutionShown());
         QCOMPARE(f.trainer.dictation(), (QStringList{"Der Hund", "bellt"}));
         f.trainer.reveal();
