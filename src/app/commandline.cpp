@@ -59,12 +59,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     // The program's name goes first, as the parser expects it.
     const bool parsed = parser.parse(QStringList{QStringLiteral("revaze")} + arguments);
     CommandLine result;
-    if (parser.isSet(help)) {
+    // Asked for anywhere, even where an option's value would stand, as before the parser.
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
         result.action = CommandLine::PrintHelp;
         result.message = kHelp;
         return result;
     }
-    if (parser.isSet(versionOption)) {
+    if (arguments.contains(QStringLiteral("--version"))) {
         result.action = CommandLine::PrintVersion;
         result.message = QStringLiteral("Revaze ") + version + QChar('\n');
         return result;

@@ -30,8 +30,6 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
-#include <tuple>
-
 
 namespace editor {
 
@@ -193,17 +191,15 @@ void Form3::buildToolbar()
 {
     const auto on = [this](void (Form3::*handler)()) { return [this, handler] { (this->*handler)(); }; };
     // Left edges step by 720 twips along the toolbar.
-    const QList<ui::PictureBox *> boxes = ui::makeToolbar(this, {
-        {"Bild1", 120, "Abbrechen", toolIcon("cancel"), on(&Form3::Bild1_Click)},
-        {"Bild4", 840, "Editieren", toolIcon("edit"), on(&Form3::Bild4_Click), 480},
-        {"Bild6", 1560, "Neue Eingabe", toolIcon("new"), on(&Form3::Bild6_Click)},
-        {"Bild2", 2280, "Speichern", toolIcon("save"), on(&Form3::Bild2_Click)},
-        {"Bild5", 3000, "Kopieren", toolIcon("copy"), on(&Form3::Bild5_Click)},
-        {"Bild7", 3720, "Löschen", toolIcon("delete"), on(&Form3::Bild7_Click)},
-        {"Bild8", 4440, "Arbeitsblatt drucken", toolIcon("print"), on(&Form3::Bild8_Click)},
+    ui::makeToolbar(this, {
+        {"Bild1", 120, "Abbrechen", toolIcon("cancel"), on(&Form3::Bild1_Click), 495, &Bild1},
+        {"Bild4", 840, "Editieren", toolIcon("edit"), on(&Form3::Bild4_Click), 480, &Bild4},
+        {"Bild6", 1560, "Neue Eingabe", toolIcon("new"), on(&Form3::Bild6_Click), 495, &Bild6},
+        {"Bild2", 2280, "Speichern", toolIcon("save"), on(&Form3::Bild2_Click), 495, &Bild2},
+        {"Bild5", 3000, "Kopieren", toolIcon("copy"), on(&Form3::Bild5_Click), 495, &Bild5},
+        {"Bild7", 3720, "Löschen", toolIcon("delete"), on(&Form3::Bild7_Click), 495, &Bild7},
+        {"Bild8", 4440, "Arbeitsblatt drucken", toolIcon("print"), on(&Form3::Bild8_Click), 495, &Bild8},
     });
-    std::tie(Bild1, Bild4, Bild6, Bild2, Bild5, Bild7, Bild8) =
-        std::tuple(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6]);
 }
 
 void Form3::buildHiddenControls()

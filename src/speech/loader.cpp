@@ -21,12 +21,19 @@ private:
     QString m_problem;
 };
 
+QString &moduleFile()
+{
+    static QString file;
+    return file;
+}
+
 // Installed beside the program's own libraries; in a build, beside the program.
 QStringList moduleCandidates()
 {
+    if (!moduleFile().isEmpty())
+        return {moduleFile()};
     const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + QStringLiteral("/../lib/revaze/revaze-speech.so"), dir + QStringLiteral("/revaze-speech.so"),
-            QStringLiteral(REVAZE_SPEECH_MODULE_BUILT)};
+    return {dir + QStringLiteral("/../lib/revaze/revaze-speech.so"), dir + QStringLiteral("/revaze-speech.so")};
 }
 
 } // namespace
@@ -35,6 +42,11 @@ int configuredRate()
 {
     const QSettings settings(QStringLiteral("revaze"), QStringLiteral("revaze"));
     return qBound(80, settings.value(QStringLiteral("Vorlesen/WoerterProMinute"), kDefaultRate).toInt(), 450);
+}
+
+void setModuleFile(const QString &file)
+{
+    moduleFile() = file;
 }
 
 std::unique_ptr<Engine> loadEngine()
@@ -47,6 +59,9 @@ std::unique_ptr<Engine> loadEngine()
         QLibrary module(file);
         if (const auto make = reinterpret_cast<Make>(module.resolve("revaze_make_speech_engine")))
             return std::unique_ptr<Engine>(make(configuredRate()));
+        // There, but it cannot be loaded: a library it needs is missing, say.
+        return std::make_unique<MissingEngine>(QStringLiteral("Die Sprachausgabe von Revaze kann nicht geladen werden: ")
+                                               + module.errorString());
     }
     return std::make_unique<MissingEngine>(
         QStringLiteral("Die Sprachausgabe von Revaze (revaze-speech.so) fehlt; bitte Revaze neu installieren."));

@@ -16,5 +16,7 @@ int configuredRate();
 // The engine of the speech module at the configured speed. When the module
 // cannot be loaded, an engine whose problem() says so.
 std::unique_ptr<Engine> loadEngine();
+// Tests, whose programs stand elsewhere, name the module to load.
+void setModuleFile(const QString &file);
 
 } // namespace speech

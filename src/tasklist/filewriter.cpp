@@ -1,8 +1,9 @@
 #include "filewriter.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace tasklist {
 
@@ -18,8 +19,14 @@ FileWriter::~FileWriter()
 
 bool FileWriter::open()
 {
-    const QFileInfo target(m_path);
-    m_inPlace = target.exists() && !target.isFile() && !target.isDir();
+    struct stat target {};
+    const bool exists = ::stat(QFile::encodeName(m_path).constData(), &target) == 0;
+    // A device that takes a stream, or a pipe; a disk is never written over.
+    m_inPlace = exists && (S_ISCHR(target.st_mode) || S_ISFIFO(target.st_mode));
+    if (exists && !m_inPlace && !S_ISREG(target.st_mode) && !S_ISDIR(target.st_mode)) {
+        setErrorString(QStringLiteral("keine gewöhnliche Datei"));
+        return false;
+    }
     if (m_inPlace)
         m_file = std::make_unique<QFile>(m_path);
     else
@@ -85,10 +92,8 @@ void FileWriter::cancel()
         m_file->close();
         return;
     }
-    // A save file is never closed, only committed; cancelled, it is thrown away.
-    auto *file = static_cast<QSaveFile *>(m_file.get());
-    file->cancelWriting();
-    file->commit();
+    // A save file is never closed: destroyed unfinished, it is thrown away.
+    m_file.reset();
 }
 
 } // namespace tasklist

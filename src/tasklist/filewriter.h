@@ -1,8 +1,9 @@
 #pragma once
 // A file written whole or not at all: the bytes go into a temporary file
-// beside it, which replaces it only when everything was written. A target
-// that exists but is not a regular file (a device, a pipe) is written in
-// place instead, rather than replaced by a file of its name. A write the
+// beside it, which replaces it only when everything was written. A device
+// that takes a stream (/dev/stdout, /dev/full) or a pipe is written in place
+// instead, rather than replaced by a file of its name; any other target that
+// is no regular file, a disk say, is refused. A write the
 // system cuts short is tried again for the rest, so that a failure always
 // carries the system's reason ("No space left on device") rather than none.
 

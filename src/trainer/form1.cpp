@@ -112,6 +112,7 @@ void Form1::buildWritingPanel()
     ui::placeTwips(Text1, 5160, 1320, 3240, 495);
     ui::setColors(Text1, ui::colors::lightBlue, ui::colors::textBlue);
     Text1->setFont(ui::designFont(kVerdana, 14.25, true));
+    Text1->setMaxLength(1000); // a child's answer; a runaway paste is cut
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString &typed) { m_trainer.setTyped(typed); });
 
     Bezeichnung6 = ui::makeLabel(this, "Bezeichnung6", 8520, 1320, 1215, 495);
@@ -268,8 +269,12 @@ void Form1::showWriting()
     Bezeichnung6->setVisible(writing);
     Bezeichnung7->setVisible(writing && m_trainer.lastCheck());
     Bezeichnung8->setVisible(writing && m_trainer.solutionShown());
-    if (!writing)
+    if (!writing) {
+        // The other modes' keys belong to the window alone.
+        if (Text1->hasFocus())
+            Text1->clearFocus();
         return;
+    }
     // Each new task starts with an empty field that has the keyboard.
     if (m_writingTaskShows != m_trainer.taskShows()) {
         m_writingTaskShows = m_trainer.taskShows();

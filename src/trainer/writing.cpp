@@ -10,7 +10,8 @@ QString writingForm(const QString &text)
     QString result;
     result.reserve(text.size());
     bool space = false;
-    for (const QChar c : text) {
+    // An umlaut typed as u and a combining mark is the same letter as ü.
+    for (const QChar c : text.normalized(QString::NormalizationForm_C)) {
         if (c == QChar(0x00AD))
             continue;
         if (c == QChar('@') || c.isSpace()) {
@@ -30,6 +31,7 @@ namespace {
 // Costs of the alignment, in halves: a letter of the other case costs less
 // than another letter, so that "dashaus" lines up its h with the H.
 constexpr int kOtherCase = 1, kOtherLetter = 2, kGap = 2;
+constexpr qsizetype kMostCells = 1 << 22;
 
 int cost(QChar typed, QChar expected)
 {
@@ -46,6 +48,9 @@ WritingCheck judgeWriting(const QString &typed, const QString &answer)
     WritingCheck check;
     check.right = a == b;
     check.onlyCapitalsWrong = !check.right && a.toLower() == b.toLower();
+    // Far beyond any answer a child writes: not lined up, so memory stays small.
+    if ((a.size() + 1) * (b.size() + 1) > kMostCells)
+        return check;
     // Edit distance between the typed and the expected letters, then the way
     // back through it gives each typed letter its place.
     const qsizetype n = a.size(), m = b.size();
@@ -66,19 +71,21 @@ WritingCheck judgeWriting(const QString &typed, const QString &answer)
         const bool diagonal = i > 0 && j > 0 && at(i, j) == at(i - 1, j - 1) + cost(a[i - 1], b[j - 1]);
         if (diagonal && a[i - 1] == b[j - 1]) {
             check.marks.append({LetterMark::Right, a[i - 1], b[j - 1]});
+            --i;
+            --j;
         } else if (j > 0 && at(i, j) == at(i, j - 1) + kGap) {
             check.marks.append({LetterMark::Missing, QChar(), b[j - 1]});
             --j;
-            continue;
         } else if (i > 0 && at(i, j) == at(i - 1, j) + kGap) {
             check.marks.append({LetterMark::Extra, a[i - 1], QChar()});
             --i;
-            continue;
-        } else {
+        } else if (diagonal) {
             check.marks.append({LetterMark::Wrong, a[i - 1], b[j - 1]});
+            --i;
+            --j;
+        } else {
+            break; // every cell is reached one of these ways
         }
-        --i;
-        --j;
     }
     std::reverse(check.marks.begin(), check.marks.end());
     return check;

@@ -27,7 +27,8 @@ struct LetterMark {
 struct WritingCheck {
     bool right = false;
     // The typed letters lined up against the answer's, so that one missing
-    // or extra letter marks only itself and not every letter after it.
+    // or extra letter marks only itself and not every letter after it (none
+    // for texts of thousands of letters).
     QList<LetterMark> marks;
     // Right but for capitals and small letters, as with German nouns.
     bool onlyCapitalsWrong = false;

@@ -16,6 +16,8 @@ QList<PictureBox *> makeToolbar(QWidget *window, const QList<ToolButton> &button
         box->setIcon(button.icon);
         box->setToolTip(QString::fromUtf8(button.toolTip));
         QObject::connect(box, &PictureBox::clicked, window, button.clicked);
+        if (button.store)
+            *button.store = box;
         boxes.append(box);
     }
     return boxes;

@@ -20,6 +20,7 @@ struct ToolButton {
     QIcon icon;
     std::function<void()> clicked;
     int side = 495;       // in twips
+    PictureBox **store = nullptr;  // where the window keeps the button, if it does
 };
 
 // Makes the buttons in `window`, in the table's order.

@@ -49,7 +49,10 @@ Result printWithDialog(const QDir &folder, Options &options, QWidget *parent)
     dialog.setOptionTabs({tab});
     if (dialog.exec() != QDialog::Accepted)
         return {true, QString()};
-    options = tab->options();
+    // The tab's own choices; the arcs follow the trainer's "Silben".
+    const Options chosen = tab->options();
+    options.lineatur = chosen.lineatur;
+    options.title = chosen.title;
     const Result printed = paint(printer, tasks, folder, options);
     if (!printed.ok && printer.outputFormat() == QPrinter::PdfFormat)
         return {false, QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(printer.outputFileName())};

@@ -13,7 +13,7 @@ class QLineEdit;
 namespace worksheet {
 
 // The print dialog's tab for the worksheet: the ruling ("Lineatur") and the
-// title ("Überschrift").
+// title ("Überschrift"); options() gives those two.
 class OptionsTab : public QWidget {
     Q_OBJECT
 public:

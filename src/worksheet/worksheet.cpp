@@ -149,7 +149,9 @@ private:
     // hyphens only mark syllables and are not written.
     void write(const QString &answerLine, const Ruling &r, double left, double right)
     {
-        const syllables::SyllableText read = syllables::analyse(answerLine);
+        // The syllables' patterns are loaded only for the arcs.
+        const syllables::SyllableText read = m_options.syllables ? syllables::analyse(answerLine)
+                                                                 : syllables::SyllableText{QString(answerLine).remove(QChar(0x00AD)), {}};
         const QString &text = read.shown;
         double pixels = kProbePixels * dots(r.base - r.middle) / std::max(1.0, m_probe.xHeight());
         const double width = m_probe.horizontalAdvance(text) * pixels / kProbePixels;

@@ -52,7 +52,6 @@ private slots:
         QTest::newRow("nothing") << QStringList() << int(app::CommandLine::Run) << "" << false;
         QTest::newRow("folder") << QStringList{"/tmp"} << int(app::CommandLine::Run) << "/tmp" << false;
         QTest::newRow("help after a folder") << QStringList{"/tmp", "-h"} << int(app::CommandLine::PrintHelp) << "" << false;
-        QTest::newRow("version") << QStringList{"--version"} << int(app::CommandLine::PrintVersion) << "" << false;
         QTest::newRow("from the desktop menu") << QStringList{"--aus-dem-menue"} << int(app::CommandLine::Run) << "" << true;
         QTest::newRow("unknown option") << QStringList{"--bunt"} << int(app::CommandLine::Fail) << "" << false;
         QTest::newRow("two folders") << QStringList{"/tmp", "/"} << int(app::CommandLine::Fail) << "" << false;
@@ -87,8 +86,6 @@ private slots:
         QCOMPARE(line.outputFile, action == app::CommandLine::Worksheet ? QString("a.pdf") : QString());
         if (action == app::CommandLine::ImportPictures)
             QCOMPARE(line.pictures, (QStringList{"a.png", "b.jpg"}));
-        if (action == app::CommandLine::PrintVersion)
-            QCOMPARE(line.message, QString("Revaze 1.2.3\n"));
     }
 
     // Without any display, as from a script over ssh. "PDF" stands for a

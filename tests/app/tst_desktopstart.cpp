@@ -11,8 +11,7 @@ using ui::Answer;
 class TestDesktopStart : public QObject {
     Q_OBJECT
 private slots:
-    void init() { app::rememberTaskFolder(QString()); }
-    void cleanup() { ui::setFolderHook(nullptr); }
+    void init() { ui::setFolderHook(nullptr), app::rememberTaskFolder(QString()); }
     void findsAFolder_data();
     void findsAFolder();
 };

@@ -103,10 +103,7 @@ private slots:
         QVERIFY(program.waitForStarted());
 
         // The learning-mode notice comes over the main window; Return closes it for good.
-        QVERIFY(waitForWindow("O n d r e l"));
-        QVERIFY(waitForActive("Revaze"));
-        key("Return");
-        QVERIFY(waitForWindow("Revaze", false));
+        QVERIFY(!mainWindowPastNotice().isEmpty());
         QTest::qWait(500);
         QVERIFY2(waitForWindow("Revaze", false, 500), "the notice came back");
 

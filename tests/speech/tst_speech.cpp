@@ -75,6 +75,7 @@ private slots:
     // a loudspeaker or without one.
     void engineSaysAndStops()
     {
+        speech::setModuleFile(QStringLiteral(REVAZE_SPEECH_MODULE));
         const std::unique_ptr<speech::Engine> engine = speech::loadEngine();
         engine->stop();
         engine->say({"Hund"});

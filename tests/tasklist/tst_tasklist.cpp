@@ -20,6 +20,7 @@ private slots:
         testing::columns<QByteArray, QStringList>("bytes", "lines");
         QTest::newRow("empty file") << QByteArray() << QStringList();
         QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("empty first line") << QByteArray("\r\na") << QStringList{"", "a"};
         QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("lone cr ends a line") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("lone lf is a character") << QByteArray("a\nb\r\n") << QStringList{"a\nb"};

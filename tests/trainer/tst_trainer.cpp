@@ -299,7 +299,7 @@ private slots:
     void judgeWriting_data()
     {
         testing::columns<QString, QString, QString, bool>("typed", "answer", "marks", "onlyCapitals");
-        QTest::newRow("right") << "Das Haus" << "Das Haus" << "Das Haus" << false;
+        QTest::newRow("right, ü typed as u and its mark") << "Der Schlu\u0308ssel" << "Der Schlüssel" << "Der Schlüssel" << false;
         QTest::newRow("a noun in small letters") << "das haus" << "Das Haus" << "~das ~haus" << true;
         QTest::newRow("a letter too many") << "Das Hause" << "Das Haus" << "Das Haus+e" << false;
         QTest::newRow("a letter missing marks only itself") << "Das Hus" << "Das Haus" << "Das H_us" << false;
