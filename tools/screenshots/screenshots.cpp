@@ -2,12 +2,15 @@
 // the README. Run offscreen: screenshots SAMPLE_FOLDER OUTDIR
 #include "editor/form3.h"
 #include "help/form2.h"
+#include "syllables/syllables.h"
 #include "help/vazideza.h"
 #include "trainer/form1.h"
 #include "ui/application.h"
 #include "ui/messagebox.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 
 #include <cstdio>
 
@@ -35,12 +38,25 @@ int main(int argc, char *argv[])
     form.Bild4_Click();
     form.Bild4_Click();
     ok = ok && form.grab().save(out.filePath(QStringLiteral("trainer-quiz.png")));
+    // Writing mode: a word spelt wrong, judged letter by letter.
+    form.Option4_Click();
+    form.Bild4_Click();
+    form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("Der Bam"));
+    form.Bezeichnung6_Click();
+    ok = ok && form.grab().save(out.filePath(QStringLiteral("trainer-writing.png")));
 
     editor::Form3 editorWindow(&form);
     editorWindow.setFolder(folder);
     editorWindow.show();
     editorWindow.Form_Activate();
     ok = ok && editorWindow.grab().save(out.filePath(QStringLiteral("editor.png")));
+    // Learning mode by syllables, the patterns loaded first.
+    syllables::usesPatterns();
+    form.findChild<QCheckBox *>(QStringLiteral("Check1"))->click();
+    form.Option2_Click();
+    for (int i = 0; i < 9; ++i)
+        form.Bild4_Click();
+    ok = ok && form.grab().save(out.filePath(QStringLiteral("trainer-syllables.png")));
     help::Form2 keys;
     keys.show();
     ok = ok && keys.grab().save(out.filePath(QStringLiteral("keys.png")));
