@@ -377,36 +377,27 @@ private slots:
             QVERIFY(log.stops > stops);
     }
 
-    // Writing mode through real input: the field has the keyboard once the
-    // mode is chosen with the mouse and after a task change by a click; the
-    // letters are judged after Enter, "Prüfen" checks as Enter does.
+    // Writing mode's wiring: the field has the keyboard once the mode is
+    // chosen with the mouse; Enter and "Prüfen" check, the letters judged
+    // show under the field, "Lösung zeigen" the answer; another mode hides it all.
     void writingMode()
     {
         Window w(2, testing::cp1252("P1.WMF\r\nDie Äpfel\r\nP2.WMF\r\nDer Hund\r\n"));
         w.open();
         w.inModePanel("Option4");
         QWidget *field = w.control("Text1");
-        QTRY_COMPARE(QApplication::focusWidget(), field);
-        testing::typeText(&w.form, "Die Apfel\n");
+        testing::typeText(&w.form, "Die Apfl\n");
+        QCOMPARE(w.caption("Bezeichnung7"), QString("Die Apf_l"));
         QVERIFY(w.control("Bezeichnung7")->isVisible() && !w.control("Bezeichnung8")->isVisible());
-        QCOMPARE(w.caption("Bezeichnung7"), QString("Die Apfel"));
         testing::clickOn(w.control("Bild5"));
         QVERIFY(w.control("Bezeichnung8")->isVisible());
         QCOMPARE(w.caption("Bezeichnung8"), QString("Die Äpfel"));
         testing::keyTo(&w.form, Qt::Key_A, Qt::ControlModifier); // all of it, typed again
         testing::typeText(&w.form, "Die Äpfel");
-        w.messages.clear();
         testing::clickOn(w.control("Bezeichnung6"));
-        QCOMPARE(w.messages.texts(), QStringList{"Das ist richtig, weiter!\r\r"});
-        QCOMPARE(w.task(), 2);
-        QCOMPARE(field->property("text").toString(), QString());
-        QVERIFY(!w.control("Bezeichnung7")->isVisible());
-        testing::keyTo(&w.form, Qt::Key_PageUp);
-        QCOMPARE(w.task(), 1);
-        // Another mode hides the field and shows what that mode shows.
+        QVERIFY(w.task() == 2 && field->property("text").toString().isEmpty() && !w.control("Bezeichnung7")->isVisible());
         w.inModePanel("Option2");
         QVERIFY(!field->isVisible() && !w.control("Bezeichnung6")->isVisible() && QApplication::focusWidget() != field);
-        QCOMPARE(w.caption("Bezeichnung1"), QString("Die Äpfel\r"));
     }
 
     // "Silben", off at first: the answer display and the quiz labels show
