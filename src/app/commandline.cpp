@@ -21,6 +21,7 @@ const QString kHelp = QStringLiteral(
     "    --silben                 auf den Lösungsseiten einen Silbenbogen unter jede Silbe\n"
     "  --bild-importieren DATEI...  Bilder (PNG, JPEG, GIF, BMP, SVG, WMF) als Aufgabenbilder\n"
     "                             in den ORDNER übernehmen (ohne Angabe: den aktuellen)\n"
+    "                             (Dateinamen, die mit - beginnen, nach --)\n"
     "  --help     diese Hilfe zeigen\n"
     "  --version  die Version zeigen\n");
 

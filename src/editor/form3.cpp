@@ -259,6 +259,8 @@ void Form3::showState()
             Datei1->setCurrentRow(m_editor.selectedFile());
     }
     Bezeichnung1->setCaption(m_editor.previewText());
+    // Coloured once the trainer's worker has loaded the syllable patterns.
+    Bezeichnung1->setReadBySyllables(m_bySyllables);
     Label4->setVisible(m_editor.textEntryShown());
     Text1->setVisible(m_editor.textEntryShown());
     Befehl1->setVisible(m_editor.entryButtonShown());
@@ -285,7 +287,7 @@ void Form3::activated()
 
 void Form3::Form_Activate()
 {
-    Bezeichnung1->setReadBySyllables(app::readsBySyllables());
+    m_bySyllables = app::readsBySyllables();
     m_editor.LoadEditorList();
     showState();
 }

@@ -78,6 +78,7 @@ private:
     bool m_loaded = false;
     int m_shownRevision = -1;
     worksheet::Options m_printOptions;  // the print dialog's last choices
+    bool m_bySyllables = false;         // the trainer's "Silben", read at each activation
 
     ui::Label *Label4 = nullptr;
     ui::Label *Bezeichnung1 = nullptr;
