@@ -141,6 +141,8 @@ private slots:
         // The photo's natural size fits the trainer's picture box.
         QString error;
         QCOMPARE(ui::Picture::load(dir.filePath("BÄR.WMF"), &error).size(), QSize(321, 240));
+        // Again, from a script: the question whether to replace it is no question, and Nein.
+        QVERIFY(runWithoutDisplay({"--bild-importieren", dir.filePath("Bär.png")}, dir.path()).err.contains("nicht ersetzt"));
     }
 
     // What the system refuses to store is told with the system's reason, and
