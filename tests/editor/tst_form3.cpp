@@ -236,6 +236,7 @@ private slots:
             testing::doubleClickOn(w.control("Bild8")); // children double-click: still one dialog
         QTest::qWait(300);
         QCOMPARE(dialogs, listThere ? 1 : 0);
+        QCOMPARE(w.messages.shown().isEmpty(), listThere && !pathTaken); // nothing to say when printed or cancelled
         QCOMPARE(w.messages.texts().join("").contains("REVAZE.INI"), !listThere);
         QCOMPARE(w.messages.texts().join("").contains("Arbeitsblatt.pdf“ kann nicht geschrieben werden"), pathTaken);
         QFile pdf(w.folder.filePath("Arbeitsblatt.pdf"));
