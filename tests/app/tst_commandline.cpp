@@ -102,6 +102,7 @@ private slots:
         QTest::newRow("worksheet, no such folder") << QStringList{"--arbeitsblatt", "PDF", "/gibt/es/nicht"} << 1
                                                    << "/gibt/es/nicht";
         QTest::newRow("worksheet, too many arguments") << QStringList{"--arbeitsblatt", "PDF", "/", "/"} << 2 << "Aufruf";
+        QTest::newRow("worksheet into a pipe") << QStringList{"--arbeitsblatt", "/dev/stdout", samples} << 0 << "%PDF-";
         QTest::newRow("worksheet without its file") << QStringList{"--arbeitsblatt"} << 2 << "Aufruf: revaze --arbeitsblatt";
         QTest::newRow("worksheet, second year, a title, syllables")
             << QStringList{"--arbeitsblatt", "PDF", samples, "--lineatur", "2", "--titel", "Tiere im Wald", "--silben"} << 0 << "";
