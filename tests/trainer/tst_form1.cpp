@@ -39,6 +39,15 @@ struct Window {
         messages.clear();
     }
     QWidget *control(const char *name) const { return testing::control(&form, name); }
+    // Pixels of a label's text in red (dark red too), or in blue.
+    qsizetype textPixels(const char *label, bool red) const
+    {
+        const QImage image = control(label)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+        return std::count_if(pixels, pixels + image.width() * image.height(), [red](QRgb c) {
+            return red ? qRed(c) > 110 && qBlue(c) < 90 : qBlue(c) > 200 && qRed(c) < 60;
+        });
+    }
     // Opens the mode panel with "Einstellung" and clicks one of its buttons.
     void inModePanel(const QByteArray &name) const
     {
@@ -388,6 +397,7 @@ private slots:
         QWidget *field = w.control("Text1");
         testing::typeText(&w.form, "Die Apfl\n");
         QCOMPARE(w.caption("Bezeichnung7"), QString("Die Apf_l"));
+        QVERIFY(w.textPixels("Bezeichnung7", true) > 0 && w.textPixels("Bezeichnung7", true) < w.textPixels("Bezeichnung7", false));
         QVERIFY(w.control("Bezeichnung7")->isVisible() && !w.control("Bezeichnung8")->isVisible());
         testing::clickOn(w.control("Bild5"));
         QVERIFY(w.control("Bezeichnung8")->isVisible());
@@ -408,11 +418,7 @@ private slots:
     {
         Window w(2, testing::cp1252("P1.WMF\r\nDie Sonne\r\nP2.WMF\r\nDie Son\u00ADne\r\n"));
         w.open();
-        const auto reds = [&w](const char *label) { // pixels of the dark red, none of the blue
-            const QImage image = w.control(label)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
-            return std::count_if(pixels, pixels + image.width() * image.height(), [](QRgb c) { return qRed(c) > 110 && qBlue(c) < 90; });
-        };
+        const auto reds = [&w](const char *label) { return w.textPixels(label, true); };
         const QImage plain = w.control("Bezeichnung1")->grab().toImage();
         QCOMPARE(reds("Bezeichnung1"), 0);
         testing::keyTo(&w.form, Qt::Key_Right);
