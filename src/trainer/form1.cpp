@@ -107,11 +107,13 @@ void Form1::buildTaskArea()
 void Form1::buildWritingPanel()
 {
     // Over the answer display, which stays empty in writing mode.
-    Text1 = new QLineEdit(this);
+    // Its font comes first: made with the window's, it would load that font at start-up.
+    Text1 = new QLineEdit;
+    Text1->setFont(ui::designFont(kVerdana, 14.25, true));
+    Text1->setParent(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     ui::placeTwips(Text1, 5160, 1320, 3240, 495);
     ui::setColors(Text1, ui::colors::lightBlue, ui::colors::textBlue);
-    Text1->setFont(ui::designFont(kVerdana, 14.25, true));
     Text1->setMaxLength(1000); // a child's answer; a runaway paste is cut
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString &typed) { m_trainer.setTyped(typed); });
 
