@@ -1,7 +1,6 @@
 #include "settings.h"
 
 #include <QDir>
-#include <QSettings>
 
 namespace app {
 
@@ -11,14 +10,19 @@ const QString kSyllables = QStringLiteral("Anzeige/Silben");
 
 } // namespace
 
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("revaze"), QStringLiteral("revaze"));
+}
+
 QString rememberedTaskFolder()
 {
-    return QSettings(QStringLiteral("revaze"), QStringLiteral("revaze")).value(kFolder).toString();
+    return programSettings().value(kFolder).toString();
 }
 
 void rememberTaskFolder(const QString &folder)
 {
-    QSettings settings(QStringLiteral("revaze"), QStringLiteral("revaze"));
+    QSettings settings = programSettings();
     if (folder.isEmpty())
         settings.remove(kFolder);
     else
@@ -27,12 +31,12 @@ void rememberTaskFolder(const QString &folder)
 
 bool readsBySyllables()
 {
-    return QSettings(QStringLiteral("revaze"), QStringLiteral("revaze")).value(kSyllables, false).toBool();
+    return programSettings().value(kSyllables, false).toBool();
 }
 
 void setReadsBySyllables(bool on)
 {
-    QSettings(QStringLiteral("revaze"), QStringLiteral("revaze")).setValue(kSyllables, on);
+    programSettings().setValue(kSyllables, on);
 }
 
 } // namespace app

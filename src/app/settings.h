@@ -4,9 +4,13 @@
 // otherwise begin with the samples again, and whether answers are shown by
 // syllables.
 
+#include <QSettings>
 #include <QString>
 
 namespace app {
+
+// The program's settings file (~/.config/revaze/revaze.conf), for whatever keeps a value.
+QSettings programSettings();
 
 // Empty when no folder was chosen yet.
 QString rememberedTaskFolder();

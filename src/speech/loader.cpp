@@ -1,9 +1,10 @@
 #include "loader.h"
 
+#include "app/settings.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QSettings>
 
 namespace speech {
 
@@ -40,8 +41,7 @@ QStringList moduleCandidates()
 
 int configuredRate()
 {
-    const QSettings settings(QStringLiteral("revaze"), QStringLiteral("revaze"));
-    return qBound(80, settings.value(QStringLiteral("Vorlesen/WoerterProMinute"), kDefaultRate).toInt(), 450);
+    return qBound(80, app::programSettings().value(QStringLiteral("Vorlesen/WoerterProMinute"), kDefaultRate).toInt(), 450);
 }
 
 void setModuleFile(const QString &file)

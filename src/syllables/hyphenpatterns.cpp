@@ -1,4 +1,5 @@
 #include "hyphenpatterns.h"
+#include "syllables.h"
 
 #include <hyphen.h>
 
@@ -59,7 +60,7 @@ bool patternsReady()
     return g_ready;
 }
 
-bool patternsLoaded()
+bool usesPatterns()
 {
     const Patterns &patterns = Patterns::instance();
     return patterns.hyphenate && patterns.dict;

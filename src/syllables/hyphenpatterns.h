@@ -16,8 +16,6 @@ namespace syllables {
 // their character set.
 std::optional<QList<qsizetype>> patternBreaks(const QString &lowerWord);
 
-bool patternsLoaded();
-// Without waiting: whether loading the patterns has finished, found or not.
-bool patternsReady();
+// usesPatterns() and patternsReady(), declared in syllables.h, live here too.
 
 } // namespace syllables

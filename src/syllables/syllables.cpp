@@ -212,9 +212,4 @@ SyllableText analyse(const QString &text)
     return analyseWith(text, true);
 }
 
-bool usesPatterns()
-{
-    return patternsLoaded();
-}
-
 } // namespace syllables
